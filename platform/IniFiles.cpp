@@ -16,46 +16,6 @@ std::string Unquoted(const std::string& value)
     return value;
 }
 
-// 0..15 for a hexadecimal digit, -1 otherwise.
-int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// "$1F" / "0x1F" / "-12" -> value; false for anything else or out of range.
-bool ParseIniInteger(const std::string& text, int& value)
-{
-    std::string digits = text;
-    int base = 10;
-    if (digits.rfind("$", 0) == 0) {
-        digits.erase(0, 1);
-        base = 16;
-    } else if (digits.rfind("0x", 0) == 0 || digits.rfind("0X", 0) == 0) {
-        digits.erase(0, 2);
-        base = 16;
-    }
-    if (base == 16) {
-        if (digits.empty() || digits.size() > 8)
-            return false;
-        unsigned int bits = 0;
-        for (char c : digits) {
-            int digit = HexDigitValue(c);
-            if (digit < 0)
-                return false;
-            bits = bits * 16 + static_cast<unsigned int>(digit);
-        }
-        value = static_cast<int>(bits);
-        return true;
-    }
-    return TryStrToInt(digits, value);
-}
-
 }  // namespace
 
 TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName)
@@ -133,7 +93,7 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& ident, 
 {
     const Entry* entry = FindEntry(section, ident);
     int value = 0;
-    if (entry && ParseIniInteger(entry->value, value))
+    if (entry && TryStrToInt(entry->value, value))
         return value;
     return fallback;
 }
