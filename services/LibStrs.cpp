@@ -34,7 +34,7 @@ size_t FindText(const std::string& text, const std::string& needle, size_t from)
     if (!HasLeadBytes(SystemCodePage())) return text.find(needle, from);
     const size_t last = text.size() - needle.size();
     for (size_t pos = from; pos <= last;) {
-        if (text.compare(pos, needle.size(), needle) == 0) return pos;
+        if (text[pos] == needle[0] && text.compare(pos, needle.size(), needle) == 0) return pos;
         pos += (IsLeadByte(text[pos]) && pos + 1 < text.size()) ? 2 : 1;
     }
     return std::string::npos;

@@ -1,9 +1,10 @@
 // Date routines of LibStrs: the five date styles, day texts and date
 // arithmetic.
+#include "services/LibStrs.h"
+
 #include <cctype>
 
 #include "platform/SysUtils.h"
-#include "services/LibStrs.h"
 #include "services/LibStrsPrivate.h"
 
 namespace kw {

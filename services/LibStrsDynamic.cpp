@@ -1,8 +1,9 @@
 // Dynamic date rules: date conditions that move with the day a job runs.
+#include "services/LibStrs.h"
+
 #include <vector>
 
 #include "platform/SysUtils.h"
-#include "services/LibStrs.h"
 #include "services/LibStrsPrivate.h"
 
 namespace kw {

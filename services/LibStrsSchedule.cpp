@@ -1,6 +1,7 @@
 // First run date of a periodic schedule.
-#include "platform/SysUtils.h"
 #include "services/LibStrs.h"
+
+#include "platform/SysUtils.h"
 #include "services/LibStrsPrivate.h"
 
 namespace kw {
