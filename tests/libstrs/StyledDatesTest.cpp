@@ -2,6 +2,7 @@
 
 #include "platform/SysUtils.h"
 #include "services/LibStrs.h"
+#include "tests/libstrs/CodePageScope.h"
 #include "tests/libstrs/DayText.h"
 
 namespace kw {
@@ -35,6 +36,13 @@ TEST(StyledDates, FormatWritesEachStyleLayout) {
         EXPECT_EQ(FormatDateByStyle(c.style, c.separator, date), c.full);
         EXPECT_EQ(FormatYearMonthByStyle(c.style, c.separator, date), c.yearMonth);
     }
+}
+
+TEST(StyledDates, FormatWritesADoubleByteSeparatorWhole) {
+    test::CodePageScope gbk(CP_GBK);
+    const std::string separator = DesignText("年月");
+    EXPECT_EQ(CodePageToUtf8(FormatDateByStyle(dt_YYYYMMDD, separator, EncodeDate(2004, 3, 5)), CP_GBK),
+              "2004年03年05");
 }
 
 TEST(StyledDates, FormatGivesEmptyTextWithoutDateOrLayout) {
