@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "platform/Classes.h"
 #include "platform/CodePage.h"
 #include "platform/FilePaths.h"
 #include "platform/IniFiles.h"
@@ -254,9 +255,11 @@ void TBatonIniS::ReadDatabaseSettings(const TIniFile& ini)
     DatabaseSettings = Variant(std::move(settings));
 }
 
-void TBatonIniS::CopyWorkFolders(std::vector<std::string>& target) const
+void TBatonIniS::CopyWorkFolders(TStrings& target) const
 {
-    target = WorkFolders;
+    target.Clear();
+    for (const std::string& folder : WorkFolders)
+        target.Add(folder);
 }
 
 // ---- Folders and passwords ----

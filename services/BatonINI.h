@@ -17,6 +17,7 @@
 namespace kw {
 
 class TIniFile;
+class TStrings;
 
 // What the client and the server settings have in common.
 class TBatonIni {
@@ -70,7 +71,7 @@ public:
     TBatonIniS();
 
     // Replaces the contents of target with the work folders.
-    void CopyWorkFolders(std::vector<std::string>& target) const;
+    void CopyWorkFolders(TStrings& target) const;
 
     // [0..3, 0..7] of the [DBE Setting] and [DBPasswordCtrl] values; empty
     // when the file was not read.
