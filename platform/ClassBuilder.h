@@ -77,8 +77,9 @@ public:
         return *this;
     }
 
-    template <class... A>
-    TClassBuilder& Event(const char* name, const char* typeName, TEvent<A...> C::*field) {
+    template <class B, class... A>
+    TClassBuilder& Event(const char* name, const char* typeName, TEvent<A...> B::*field) {
+        static_assert(std::is_base_of_v<B, C>, "event of another class");
         TPropInfo p;
         p.Name = name;
         p.Type = MakeEventType(typeName, TEvent<A...>::SignatureType());

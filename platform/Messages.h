@@ -57,6 +57,7 @@ inline constexpr uint32_t CM_SHOWINGCHANGED = CM_BASE + 34;
 inline constexpr uint32_t CM_TEXTCHANGED = CM_BASE + 18 + 0x100;
 inline constexpr uint32_t CM_FOCUSCHANGED = CM_BASE + 7;
 inline constexpr uint32_t CM_VISIBLECHANGED = CM_BASE + 11;
+inline constexpr uint32_t CM_DIALOGKEY = CM_BASE + 22;  // wParam the key; Result 1 when handled
 
 // Mouse key flags of the wParam of mouse messages.
 inline constexpr WPARAM MK_LBUTTON = 0x0001;

@@ -104,8 +104,8 @@ const TTypeInfo* TypeCardinal() { static auto t = Simple("Cardinal", TTypeKind::
 const TTypeInfo* TypeChar() { static auto t = Simple("Char", TTypeKind::Char); return t; }
 const TTypeInfo* TypeDouble() { static auto t = Simple("Double", TTypeKind::Float); return t; }
 const TTypeInfo* TypeString() { static auto t = Simple("string", TTypeKind::String); return t; }
-const TTypeInfo* TypeCaption() { static auto t = Simple("TCaption", TTypeKind::String); return t; }
-const TTypeInfo* TypeImeName() { static auto t = Simple("TImeName", TTypeKind::String); return t; }
+const TTypeInfo* TypeCaption() { static auto t = MakeStringType("TCaption"); return t; }
+const TTypeInfo* TypeImeName() { static auto t = MakeStringType("TImeName"); return t; }
 const TTypeInfo* TypeBoolean() {
     static auto t = MakeEnumType("Boolean", {"False", "True"});
     return t;
@@ -132,6 +132,13 @@ const TTypeInfo* MakeIntegerType(std::string name, const TIdentMap* map) {
     t.Name = std::move(name);
     t.Kind = TTypeKind::Integer;
     t.IdentMap = map;
+    return Keep(std::move(t));
+}
+
+const TTypeInfo* MakeStringType(std::string name) {
+    TTypeInfo t;
+    t.Name = std::move(name);
+    t.Kind = TTypeKind::String;
     return Keep(std::move(t));
 }
 

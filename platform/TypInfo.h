@@ -152,6 +152,7 @@ const TTypeInfo* TypeImeName();  // "TImeName"
 const TTypeInfo* MakeEnumType(std::string name, std::vector<std::string> names);
 const TTypeInfo* MakeSetType(std::string name, const TTypeInfo* element);
 const TTypeInfo* MakeIntegerType(std::string name, const TIdentMap* map);
+const TTypeInfo* MakeStringType(std::string name);
 const TTypeInfo* MakeEventType(std::string name, std::type_index signature);
 
 // Set notation: "[fsBold,fsItalic]" <-> bit mask (bit i = element i).
