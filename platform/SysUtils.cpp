@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/CodePage.h"
+
 namespace kw {
 
 TFormatSettings& FormatSettings() {
@@ -53,6 +55,35 @@ int CompareText(const std::string& a, const std::string& b) {
 
 bool SameText(const std::string& a, const std::string& b) {
     return a.size() == b.size() && CompareText(a, b) == 0;
+}
+
+namespace {
+
+bool hasLeadBytes(int codePage) { return codePage == CP_GBK || codePage == CP_BIG5; }
+
+// Lead bytes of the double-byte code pages in use (GBK and Big5 alike).
+bool isLeadByte(char byte) {
+    const auto value = static_cast<unsigned char>(byte);
+    return value >= 0x81 && value <= 0xFE;
+}
+
+}  // namespace
+
+size_t AnsiPos(const std::string& text, const std::string& needle, size_t from) {
+    if (needle.empty() || needle.size() > text.size()) return std::string::npos;
+    if (!hasLeadBytes(SystemCodePage())) return text.find(needle, from);
+    const size_t last = text.size() - needle.size();
+    for (size_t pos = from; pos <= last;) {
+        if (text[pos] == needle[0] && text.compare(pos, needle.size(), needle) == 0) return pos;
+        pos += (isLeadByte(text[pos]) && pos + 1 < text.size()) ? 2 : 1;
+    }
+    return std::string::npos;
+}
+
+size_t AnsiCharLength(const std::string& text, size_t pos) {
+    if (pos >= text.size()) return 0;
+    if (pos + 1 < text.size() && hasLeadBytes(SystemCodePage()) && isLeadByte(text[pos])) return 2;
+    return 1;
 }
 
 std::string StringReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
@@ -557,7 +588,8 @@ bool TryStrToDateTime(const std::string& text, double& value) {
                 ++pos;
             }
         }
-        int y = parts[order.find('y')], m = parts[order.find('m')], d = parts[order.find('d')];
+        int y = 0, m = 0, d = 0;
+        for (int k = 0; k < 3; ++k) (order[k] == 'y' ? y : order[k] == 'm' ? m : d) = parts[k];
         if (yearDigits <= 2) {
             int currentYear, cm, cd;
             DecodeDate(Date(), currentYear, cm, cd);

@@ -50,6 +50,7 @@ std::string FloatToStr(double value);
 
 // Dates: days since 30 December 1899, time of day as the fraction.
 constexpr double MinDateTime = -693593.0;  // 0001-01-01
+constexpr double MaxDateTime = 2958465.0;  // 9999-12-31
 bool IsLeapYear(int year);
 int DaysInAMonth(int year, int month);
 bool IsValidDate(int year, int month, int day);
@@ -84,6 +85,13 @@ std::string UpperCase(const std::string& text);
 std::string LowerCase(const std::string& text);
 bool SameText(const std::string& a, const std::string& b);
 int CompareText(const std::string& a, const std::string& b);
+// Double-byte aware search in a text of the system code page: matches start
+// only at character starts, so a delimiter never matches the second byte of
+// a double-byte character. from must be a character start. npos for an
+// empty needle or no match.
+size_t AnsiPos(const std::string& text, const std::string& needle, size_t from = 0);
+// Length in bytes (1 or 2) of the character that starts at pos; 0 at the end.
+size_t AnsiCharLength(const std::string& text, size_t pos = 0);
 std::string StringReplaceAll(const std::string& text, const std::string& from, const std::string& to);
 
 }  // namespace kw

@@ -15,40 +15,6 @@
 
 namespace kw {
 
-namespace libstrs {
-
-namespace {
-
-bool HasLeadBytes(int codePage) { return codePage == CP_GBK || codePage == CP_BIG5; }
-
-// Lead bytes of the double-byte code pages in use (GBK and Big5 alike).
-bool IsLeadByte(char byte) {
-    const auto value = static_cast<unsigned char>(byte);
-    return value >= 0x81 && value <= 0xFE;
-}
-
-}  // namespace
-
-size_t FindText(const std::string& text, const std::string& needle, size_t from) {
-    if (needle.empty() || needle.size() > text.size()) return std::string::npos;
-    if (!HasLeadBytes(SystemCodePage())) return text.find(needle, from);
-    const size_t last = text.size() - needle.size();
-    for (size_t pos = from; pos <= last;) {
-        if (text[pos] == needle[0] && text.compare(pos, needle.size(), needle) == 0) return pos;
-        pos += (IsLeadByte(text[pos]) && pos + 1 < text.size()) ? 2 : 1;
-    }
-    return std::string::npos;
-}
-
-size_t FirstCharLength(const std::string& text) {
-    if (text.empty()) return 0;
-    if (text.size() >= 2 && HasLeadBytes(SystemCodePage()) && IsLeadByte(text[0])) return 2;
-    return 1;
-}
-
-}  // namespace libstrs
-
-using libstrs::FindText;
 
 std::string GetDelimitedField(const std::string& text, const std::string& delimiter, int n) {
     if (n < 1) return {};
@@ -57,7 +23,7 @@ std::string GetDelimitedField(const std::string& text, const std::string& delimi
     size_t fieldEnd = 0;
     int taken = 0;
     while (taken < n && start < text.size()) {
-        const size_t found = FindText(text, delimiter, start);
+        const size_t found = AnsiPos(text, delimiter, start);
         fieldStart = start;
         ++taken;
         if (found == std::string::npos) {
@@ -76,15 +42,15 @@ int CountDelimitedFields(const std::string& text, const std::string& delimiter) 
     // Each occurrence counts once; the next search starts one byte after the
     // start of the previous one, so overlapping occurrences count as well.
     int count = 1;
-    for (size_t found = FindText(text, delimiter); found != std::string::npos;
-         found = FindText(text, delimiter, found + 1)) {
+    for (size_t found = AnsiPos(text, delimiter); found != std::string::npos;
+         found = AnsiPos(text, delimiter, found + 1)) {
         ++count;
     }
     return count;
 }
 
 std::string SplitFirstField(std::string& text, const std::string& delimiter) {
-    const size_t found = FindText(text, delimiter);
+    const size_t found = AnsiPos(text, delimiter);
     std::string first;
     if (found == std::string::npos) {
         first.swap(text);
@@ -99,18 +65,18 @@ std::string ReplaceAllText(const std::string& text, const std::string& searched,
                            const std::string& replacement, bool trim) {
     std::string result = text;
     if (!searched.empty() && !SameText(searched, replacement)) {
-        if (FindText(replacement, searched) == std::string::npos) {
+        if (AnsiPos(replacement, searched) == std::string::npos) {
             // Search again from the start: a removal may join two halves into
             // a new occurrence, which goes as well.
-            for (size_t found = FindText(result, searched); found != std::string::npos;
-                 found = FindText(result, searched)) {
+            for (size_t found = AnsiPos(result, searched); found != std::string::npos;
+                 found = AnsiPos(result, searched)) {
                 result.replace(found, searched.size(), replacement);
             }
         } else {
             // The replacement brings the searched text back; searching from
             // the start again would never end, so replace each occurrence once.
-            for (size_t found = FindText(result, searched); found != std::string::npos;
-                 found = FindText(result, searched, found + replacement.size())) {
+            for (size_t found = AnsiPos(result, searched); found != std::string::npos;
+                 found = AnsiPos(result, searched, found + replacement.size())) {
                 result.replace(found, searched.size(), replacement);
             }
         }

@@ -11,13 +11,7 @@ namespace kw {
 
 namespace libstrs {
 
-namespace {
-
-constexpr double MaxDateValue = 2958465.0;  // 31 December 9999
-
-}  // namespace
-
-bool InDateRange(double date) { return date >= MinDateTime && date < MaxDateValue + 1; }
+bool InDateRange(double date) { return date >= MinDateTime && date < MaxDateTime + 1; }
 
 std::string ShiftedDayText(double date, double days) {
     if (date == 0) return {};
@@ -55,7 +49,7 @@ bool ReadDayText(const std::string& dayText, int& year, int& month, int& day) {
 
 // The first character of the separator text ("" for an empty one).
 std::string WrittenSeparator(const std::string& separator) {
-    return separator.substr(0, libstrs::FirstCharLength(separator));
+    return separator.substr(0, AnsiCharLength(separator));
 }
 
 std::string FormatStyled(int style, const std::string& separator, double date, bool withDay) {
