@@ -604,6 +604,20 @@ void TWinControl::HandleChar(char ch) { DoKeyPress(ch); }
 
 void TWinControl::HandleKeyUp(uint16_t key, TShiftState shift) { DoKeyUp(key, shift); }
 
+void TWinControl::WndProc(TMessage& m) {
+    switch (m.Msg) {
+        case WM_KEYDOWN: HandleKeyDown(static_cast<uint16_t>(m.WParam), KeyboardShiftState()); break;
+        case WM_CHAR: HandleChar(static_cast<char>(m.WParam)); break;
+        case WM_KEYUP: HandleKeyUp(static_cast<uint16_t>(m.WParam), KeyboardShiftState()); break;
+        default: break;
+    }
+    TControl::WndProc(m);
+}
+
+void TWinControl::DefaultHandler(TMessage& m) {
+    if (m.Msg == CM_DIALOGKEY) Broadcast(m);
+}
+
 void TWinControl::Broadcast(TMessage& message) {
     std::vector<TControl*> children = controls_;
     for (TControl* c : children) {

@@ -266,6 +266,9 @@ public:
     void HandleKeyUp(uint16_t key, TShiftState shift);
 
     void Broadcast(TMessage& message);
+    void WndProc(TMessage& message) override;
+    // Dialog keys travel on to the children of containers.
+    void DefaultHandler(TMessage& message) override;
     void AlignControls();
     void DisableAlign() { ++alignDisabled_; }
     void EnableAlign();
