@@ -102,7 +102,10 @@ void TCustomForm::DoClose(TCloseAction& action) { OnClose(this, action); }
 void TCustomForm::DoDestroy() { OnDestroy(this); }
 
 void TCustomForm::SetActiveControl(TWinControl* control) {
-    if (control == activeControl_) return;
+    if (control == activeControl_) {
+        ++focusGeneration_;  // a focus request for the focused control ends a focus move in progress
+        return;
+    }
     if (control && (control == this || GetParentForm(control) != this ||
                     (!(ComponentState() & csLoading) && !control->CanFocus())))
         throw EInvalidOperation("Cannot focus a disabled or invisible window");
