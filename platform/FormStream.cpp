@@ -526,7 +526,9 @@ void ReadComponentText(TComponent& root, std::string_view text) {
     if (!root.ClassInfo().InheritsFrom(obj.ClassName) && !SameText(obj.ClassName, root.ClassName()))
         throw EReadError("Line " + std::to_string(obj.Line) + ": the text describes a " + obj.ClassName +
                          ", not a " + root.ClassName());
-    if (root.Name().empty()) root.SetName(obj.Name);
+    // Each text of a form's class chain names the root; the most derived
+    // class's text is read last, so its name stays.
+    if (!obj.Name.empty() && root.Name() != obj.Name) root.SetName(obj.Name);
     Reader(root).ReadRoot(obj);
 }
 
