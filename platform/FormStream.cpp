@@ -141,8 +141,9 @@ private:
             } else {
                 Fail("text expected");
             }
-            Blank();
+            // Parts written together ('a'#13'b') or joined with + are one text.
             if (pos_ < s_.size() && (s_[pos_] == '\'' || s_[pos_] == '#')) continue;
+            Blank();
             if (pos_ < s_.size() && s_[pos_] == '+') {
                 ++pos_;
                 continue;
