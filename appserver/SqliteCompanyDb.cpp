@@ -13,12 +13,30 @@ namespace {
 constexpr int SchemaVersion = 1;
 constexpr int BusyTimeoutMs = 15000;
 
+// One turn per database file (by its canonical path) for the whole process.
+std::shared_ptr<std::mutex> WriteTurnOf(const std::string& path) {
+    static std::mutex guard;
+    static std::map<std::string, std::weak_ptr<std::mutex>> turns;
+    std::error_code error;
+    std::string key = std::filesystem::weakly_canonical(path, error).string();
+    if (error) key = path;
+    std::lock_guard<std::mutex> lock(guard);
+    std::shared_ptr<std::mutex> turn = turns[key].lock();
+    if (!turn) {
+        turn = std::make_shared<std::mutex>();
+        turns[key] = turn;
+    }
+    return turn;
+}
+
 }  // namespace
 
 TSqliteCompanyDb::TSqliteCompanyDb(const std::string& path) : path_(path) {
     std::error_code error;
     std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder, error);
+    writeTurn_ = WriteTurnOf(path);
+    writing_ = std::unique_lock<std::mutex>(*writeTurn_, std::defer_lock);
     int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                              nullptr);
     if (rc != SQLITE_OK) {
@@ -43,6 +61,7 @@ TSqliteCompanyDb::~TSqliteCompanyDb() {
     for (auto& entry : statements_) sqlite3_finalize(entry.second);
     if (db_ && !sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(db_);
+    if (writing_.owns_lock()) writing_.unlock();
 }
 
 void TSqliteCompanyDb::Fail(const std::string& what) const {
@@ -176,12 +195,24 @@ DbRows TSqliteCompanyDb::Query(const std::string& sql, const std::vector<DbValue
     return result;
 }
 
-void TSqliteCompanyDb::BeginWrite() { Execute("BEGIN IMMEDIATE"); }
+void TSqliteCompanyDb::BeginWrite() {
+    writing_.lock();
+    try {
+        Execute("BEGIN IMMEDIATE");
+    } catch (...) {
+        writing_.unlock();
+        throw;
+    }
+}
 
-void TSqliteCompanyDb::Commit() { Execute("COMMIT"); }
+void TSqliteCompanyDb::Commit() {
+    Execute("COMMIT");
+    if (writing_.owns_lock()) writing_.unlock();
+}
 
 void TSqliteCompanyDb::Rollback() {
     if (InTransaction()) Execute("ROLLBACK");
+    if (writing_.owns_lock()) writing_.unlock();
 }
 
 bool TSqliteCompanyDb::InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }

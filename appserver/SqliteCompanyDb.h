@@ -5,6 +5,8 @@
 #pragma once
 
 #include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 
 #include "appserver/CompanyDb.h"
@@ -37,6 +39,10 @@ private:
     std::string path_;
     sqlite3* db_ = nullptr;
     std::map<std::string, sqlite3_stmt*> statements_;
+    // Writers of this process take turns here before asking SQLite, whose
+    // busy handler would otherwise let them sleep and retry.
+    std::shared_ptr<std::mutex> writeTurn_;
+    std::unique_lock<std::mutex> writing_;
 };
 
 }  // namespace kw
