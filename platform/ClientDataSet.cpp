@@ -185,7 +185,8 @@ void TClientDataSet::Open() {
 void TClientDataSet::Close() {
     state_ = TDataSetState::Inactive;
     records_.clear();
-    fields_.clear();
+    fields_.erase(std::remove_if(fields_.begin(), fields_.end(), [](const auto& f) { return !f->Persistent(); }),
+                  fields_.end());
     editBuffer_.clear();
     cursor_ = -1;
     eof_ = bof_ = true;
@@ -206,15 +207,26 @@ void TClientDataSet::Load(const Variant& packet) {
     }
     const Variant* kinds = packet.array().size() > 2 ? &packet[packet.low() + 2] : nullptr;
     if (kinds && (!kinds->isArray() || kinds->array().size() != fieldCount)) BadPacket("the field kinds do not fit");
-    std::vector<std::unique_ptr<TField>> fields;
+    std::vector<std::string> columnNames;
+    for (const Variant& name : names.array().items()) columnNames.push_back(VarToStr(name));
+    for (const auto& field : fields_) {
+        auto column = std::find_if(columnNames.begin(), columnNames.end(),
+                                   [&](const std::string& n) { return SameText(n, field->FieldName()); });
+        if (column == columnNames.end())
+            throw EDatabaseError(Name() + ": field '" + field->FieldName() + "' not found in the provider's data");
+        field->index_ = static_cast<int>(column - columnNames.begin());
+    }
     for (size_t i = 0; i < fieldCount; ++i) {
         TFieldType type = TFieldType::Unknown;
         if (kinds) type = FieldTypeOf(VarToStr(kinds->array().items()[i]));
         for (size_t r = 0; type == TFieldType::Unknown && r < records.size(); ++r)
             type = FieldTypeOf(records[r].values[i]);
-        fields.push_back(std::make_unique<TField>(*this, static_cast<int>(i), VarToStr(names.array().items()[i]), type));
+        if (TField* existing = FindField(columnNames[i])) {
+            if (existing->type_ == TFieldType::Unknown) existing->type_ = type;
+            continue;
+        }
+        fields_.push_back(std::make_unique<TField>(*this, static_cast<int>(i), columnNames[i], type));
     }
-    fields_ = std::move(fields);
     records_ = std::move(records);
 }
 
@@ -291,6 +303,20 @@ int TClientDataSet::RecNo() const { return Active() && cursor_ >= 0 ? cursor_ + 
 TField& TClientDataSet::Fields(int index) const {
     if (index < 0 || index >= FieldCount()) throw EDatabaseError(Name() + ": field index out of range");
     return *fields_[index];
+}
+
+std::vector<TField*> TClientDataSet::Fields() const {
+    std::vector<TField*> fields;
+    for (const auto& field : fields_) fields.push_back(field.get());
+    return fields;
+}
+
+TField& TClientDataSet::AddField(const std::string& name, TFieldType type) {
+    if (Active()) throw EDatabaseError(Name() + ": fields can only be added to a closed dataset");
+    if (FindField(name)) throw EDatabaseError(Name() + ": duplicate field name '" + name + "'");
+    fields_.push_back(std::make_unique<TField>(*this, -1, name, type));
+    fields_.back()->persistent_ = true;
+    return *fields_.back();
 }
 
 TField* TClientDataSet::FindField(const std::string& name) const {

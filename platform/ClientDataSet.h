@@ -4,6 +4,11 @@
 // can be browsed, ordered by named fields (IndexFieldNames), searched
 // (Locate) and changed locally (Edit, Post); nothing is written back.
 //
+// Fields: Open makes a field for every column of the packet. Fields added
+// with AddField before Open are persistent: they take the column of their
+// name at every Open and keep their display label and text handlers across
+// Close and Open (other fields go with Close).
+//
 // The data packet a provider answers: a variant array [names, rows, kinds]
 // with the field names, the rows (each an array of the field values in the
 // order of the names) and, optionally, the field kinds as texts ("String",
@@ -43,7 +48,9 @@ public:
     TField(TClientDataSet& dataSet, int index, std::string name, TFieldType type);
 
     const std::string& FieldName() const { return name_; }
+    // The field's column in the records (set at Open).
     int Index() const { return index_; }
+    bool Persistent() const { return persistent_; }
     TFieldType DataType() const { return type_; }
     TClientDataSet& DataSet() const { return dataSet_; }
     // The caption of the field; its name until set.
@@ -70,12 +77,14 @@ public:
     TFieldSetTextEvent OnSetText;
 
 private:
+    friend class TClientDataSet;
     std::string TextFor(bool display) const;
     TClientDataSet& dataSet_;
     int index_;
     std::string name_;
     std::string displayLabel_;
     TFieldType type_;
+    bool persistent_ = false;
 };
 
 enum TLocateOption : uint32_t { loCaseInsensitive = 1, loPartialKey = 2 };
@@ -115,6 +124,9 @@ public:
 
     int FieldCount() const { return static_cast<int>(fields_.size()); }
     TField& Fields(int index) const;
+    std::vector<TField*> Fields() const;
+    // A persistent field; only while the dataset is closed.
+    TField& AddField(const std::string& name, TFieldType type = TFieldType::Unknown);
     TField* FindField(const std::string& name) const;
     // Raises EDatabaseError when there is no such field.
     TField& FieldByName(const std::string& name) const;

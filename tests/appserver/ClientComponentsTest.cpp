@@ -138,6 +138,28 @@ TEST_F(ClientComponentsTest, FieldTextHandlersConvertWhatIsShownAndEntered) {
     EXPECT_EQ(name.DisplayLabel(), "NAME");
 }
 
+TEST_F(ClientComponentsTest, PersistentFieldsKeepLabelsAndHandlersAcrossReopening) {
+    TField& name = dataSet.AddField("name", TFieldType::Memo);
+    name.SetDisplayLabel("Item name");
+    name.OnGetText = [](TField* field, std::string& text, bool) { text = "<" + text + ">"; };
+    EXPECT_TRUE(name.IsNull());  // closed: no record
+    for (int round = 0; round < 2; ++round) {
+        dataSet.SetIndexFieldNames("CODE");
+        dataSet.Open();
+        ASSERT_EQ(dataSet.FieldCount(), 3);
+        EXPECT_EQ(&dataSet.FieldByName("NAME"), &name);
+        EXPECT_EQ(name.Text(), "<alpha>");
+        EXPECT_EQ(name.DataType(), TFieldType::Memo);
+        EXPECT_EQ(dataSet.Fields().size(), 3u);
+        dataSet.Close();
+        EXPECT_EQ(dataSet.FieldCount(), 1);
+    }
+    EXPECT_EQ(name.DisplayLabel(), "Item name");
+    dataSet.AddField("PRICE");
+    EXPECT_THROW(dataSet.Open(), EDatabaseError);  // the provider has no such column
+    EXPECT_FALSE(dataSet.Active());
+}
+
 TEST_F(ClientComponentsTest, ComponentsAreMadeByClassNameAndForgetAFreedConnection) {
     const TClassInfo& connectionClass = FindClass("TSocketConnection");
     const TClassInfo& dataSetClass = FindClass("TClientDataSet");
