@@ -1,0 +1,34 @@
+// kwshell: the shell stand-in. Loads a program module, drives its
+// controller as the ERP shell does and answers the shell's services from the
+// company database.
+#include <CLI/CLI.hpp>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "host/ShellBackend.h"
+#include "host/ShellRun.h"
+#include "platform/DynLib.h"
+
+int main(int argc, char** argv) {
+    kw::TShellOptions options;
+    options.ModulePath = kw::DefaultModulePath(kw::ExecutableFileName());
+    bool headless = false;
+
+    CLI::App app{"kwshell: the ERP shell stand-in. Loads a program module, creates and shows its condition form "
+                 "with the shell's services (host object, counter, validator, lookup window) answering from the "
+                 "company database, and ends it."};
+    app.add_option("--module", options.ModulePath, "The program module to load")
+        ->capture_default_str();
+    app.add_option("--user", options.User, "User identifier passed to the form")->capture_default_str();
+    app.add_option("--company", options.Company, "Company identifier passed to the form")->capture_default_str();
+    app.add_option("--database", options.Database, "Database name passed to the form")->capture_default_str();
+    app.add_flag("--headless", headless, "Run without a display: show the form, press Esc, end");
+    app.add_flag("--trace", options.Trace, "Print every event as EVENT <code> and at the end RESULT <code> <value>");
+    app.add_flag("--dump", options.Dump, "Print the shown form and every component it owns as JSON");
+    CLI11_PARSE(app, argc, argv);
+
+    // This build shows forms only on the headless backend.
+    kw::InstallShellHeadlessBackend(std::cerr);
+    return kw::RunShell(options, true, std::cout, std::cerr);
+}
