@@ -144,7 +144,7 @@ std::string TCustomEdit::ApplyCharCase(const std::string& text) const {
 void TCustomEdit::SetText(const std::string& text) {
     std::string t = ApplyCharCase(text);
     TWinControl::SetText(t);
-    int len = static_cast<int>(Text().size());
+    int len = static_cast<int>(ShownText().size());
     selStart_ = std::min(selStart_, len);
     selLength_ = std::min(selLength_, len - selStart_);
 }
@@ -157,28 +157,28 @@ void TCustomEdit::Change() {
 }
 
 void TCustomEdit::SetSelStart(int pos) {
-    selStart_ = std::clamp(pos, 0, static_cast<int>(Text().size()));
+    selStart_ = std::clamp(pos, 0, static_cast<int>(ShownText().size()));
     selLength_ = 0;
 }
 
 void TCustomEdit::SetSelLength(int len) {
-    selLength_ = std::clamp(len, 0, static_cast<int>(Text().size()) - selStart_);
+    selLength_ = std::clamp(len, 0, static_cast<int>(ShownText().size()) - selStart_);
 }
 
-std::string TCustomEdit::SelText() const { return Text().substr(selStart_, selLength_); }
+std::string TCustomEdit::SelText() const { return ShownText().substr(selStart_, selLength_); }
 
 void TCustomEdit::SetSelText(const std::string& text) {
-    std::string t = Text();
+    std::string t = ShownText();
     t.replace(selStart_, selLength_, text);
     int caret = selStart_ + static_cast<int>(text.size());
     SetText(t);
-    selStart_ = std::min(caret, static_cast<int>(Text().size()));
+    selStart_ = std::min(caret, static_cast<int>(ShownText().size()));
     selLength_ = 0;
 }
 
 void TCustomEdit::SelectAll() {
     selStart_ = 0;
-    selLength_ = static_cast<int>(Text().size());
+    selLength_ = static_cast<int>(ShownText().size());
 }
 
 void TCustomEdit::CopyToClipboard() {
@@ -204,7 +204,7 @@ void TCustomEdit::TypeInsert(const std::string& text) {
     if (readOnly_) return;
     std::string insert = ApplyCharCase(text);
     if (maxLength_ > 0) {
-        int room = maxLength_ - (static_cast<int>(Text().size()) - selLength_);
+        int room = maxLength_ - (static_cast<int>(ShownText().size()) - selLength_);
         if (room <= 0) {
             Backend().Beep();
             return;
@@ -218,7 +218,7 @@ void TCustomEdit::TypeDelete(bool forward) {
     if (readOnly_) return;
     if (selLength_ == 0) {
         if (forward) {
-            if (selStart_ >= static_cast<int>(Text().size())) return;
+            if (selStart_ >= static_cast<int>(ShownText().size())) return;
             selLength_ = 1;
         } else {
             if (selStart_ == 0) return;
@@ -230,7 +230,7 @@ void TCustomEdit::TypeDelete(bool forward) {
 }
 
 void TCustomEdit::KeyDown(uint16_t& key, TShiftState shift) {
-    int len = static_cast<int>(Text().size());
+    int len = static_cast<int>(ShownText().size());
     switch (key) {
         case VK_LEFT: SetSelStart(selStart_ - 1); break;
         case VK_RIGHT: SetSelStart(selStart_ + selLength_ + (selLength_ ? 0 : 1)); break;

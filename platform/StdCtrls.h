@@ -100,6 +100,8 @@ public:
 
     bool FocusOnClick() const override { return true; }
     void SetText(const std::string& text) override;
+    // The text as the edit shows it, which caret and selection count in.
+    virtual std::string ShownText() const { return Text(); }
 
     TNotifyEvent OnChange;
 
