@@ -1,0 +1,457 @@
+// The standard controls as native widgets. Edits and memos show the model's
+// text and selection; what the user types goes through the model, while a
+// mouse press still places the caret natively and hands the selection back.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTextBlock>
+
+#include "platform/StdCtrls.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtKinds.h"
+#include "platform/qt/QtText.h"
+
+namespace kw {
+
+namespace {
+// The text as shown changed since it was last written into the widget.
+bool TextMoved(TMirror& m, const std::string& text) {
+    if (m.ShownText == text) return false;
+    m.ShownText = text;
+    return true;
+}
+
+bool ItemsMoved(TMirror& m, const TStrings& items) {
+    std::vector<std::string> now = items.ToVector();
+    if (m.ShownItems == now) return false;
+    m.ShownItems = std::move(now);
+    return true;
+}
+
+QStringList Decoded(const std::vector<std::string>& items, const TFont& font) {
+    QStringList list;
+    for (const std::string& item : items) list << FontText(item, font);
+    return list;
+}
+
+void SetEditColors(TMirror& m) {
+    QPalette palette = m.Widget->palette();
+    palette.setColor(QPalette::Base, QtColor(m.Control->Color()));
+    palette.setColor(QPalette::Text, QtColor(m.Control->Font()->Color()));
+    m.Widget->setPalette(palette);
+}
+
+// ---------------------------------------------------------------- label
+
+class TLabelKind : public TWidgetKind {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        if (const QStyle::StandardPixmap icon = DialogIcon(*m.Control); icon != QStyle::SP_CustomBase)
+            label->setPixmap(QApplication::style()->standardIcon(icon).pixmap(32, 32));
+        return label;
+    }
+    void SyncText(TMirror& m) const override {
+        auto* label = static_cast<QLabel*>(m.Widget.data());
+        if (!label->pixmap().isNull()) return;
+        const auto& c = static_cast<const TCustomLabel&>(*m.Control);
+        if (TextMoved(m, c.DisplayText())) label->setText(FontText(*m.ShownText, *c.Font()));
+    }
+    void SyncState(TMirror& m) const override {
+        auto* label = static_cast<QLabel*>(m.Widget.data());
+        const auto& c = static_cast<const TCustomLabel&>(*m.Control);
+        Qt::Alignment align = c.Alignment() == taCenter         ? Qt::AlignHCenter
+                              : c.Alignment() == taRightJustify ? Qt::AlignRight
+                                                                : Qt::AlignLeft;
+        align |= c.Layout() == tlCenter ? Qt::AlignVCenter : c.Layout() == tlBottom ? Qt::AlignBottom : Qt::AlignTop;
+        if (label->alignment() != align) label->setAlignment(align);
+        if (label->wordWrap() != c.WordWrap()) label->setWordWrap(c.WordWrap());
+        if (label->autoFillBackground() == c.Transparent()) label->setAutoFillBackground(!c.Transparent());
+    }
+
+private:
+    // The icon place of a message dialog: a label "Image" whose caption
+    // names the dialog's kind.
+    static QStyle::StandardPixmap DialogIcon(const TControl& c) {
+        if (c.Name() != "Image" || !c.Owner() || c.Owner()->ClassName() != "TMessageForm")
+            return QStyle::SP_CustomBase;
+        const std::string& kind = c.Text();
+        if (kind == "WARNING") return QStyle::SP_MessageBoxWarning;
+        if (kind == "ERROR") return QStyle::SP_MessageBoxCritical;
+        if (kind == "INFORMATION") return QStyle::SP_MessageBoxInformation;
+        if (kind == "CONFIRMATION") return QStyle::SP_MessageBoxQuestion;
+        return QStyle::SP_CustomBase;
+    }
+};
+
+// ---------------------------------------------------------------- edit
+
+class TQtLineEdit : public QLineEdit {
+public:
+    explicit TQtLineEdit(QWidget* parent) : QLineEdit(parent) { setAcceptDrops(false); }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        QLineEdit::mousePressEvent(e);
+        PushSelection();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        QLineEdit::mouseMoveEvent(e);
+        PushSelection();
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QLineEdit::mouseReleaseEvent(e);
+        PushSelection();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        QLineEdit::mouseDoubleClickEvent(e);
+        PushSelection();
+    }
+
+private:
+    // The caret the mouse placed becomes the edit's selection.
+    void PushSelection() {
+        TMirror* m = MirrorAt(this);
+        if (!m || m->Syncing) return;
+        auto* edit = static_cast<TCustomEdit*>(m->Control);
+        const std::string text = edit->Text();
+        const int cp = edit->Font()->CodePage();
+        const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+        const int end = hasSelectedText() ? selectionEnd() : start;
+        const int from = BytePosOfCharPos(text, start, cp);
+        edit->SetSelStart(from);
+        edit->SetSelLength(BytePosOfCharPos(text, end, cp) - from);
+    }
+};
+
+class TEditKind : public TWidgetKind {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override { return new TQtLineEdit(parent); }
+    void SyncText(TMirror& m) const override {
+        auto* edit = static_cast<QLineEdit*>(m.Widget.data());
+        if (TextMoved(m, m.Control->Text())) edit->setText(FontText(*m.ShownText, *m.Control->Font()));
+    }
+    void SyncState(TMirror& m) const override {
+        auto* edit = static_cast<QLineEdit*>(m.Widget.data());
+        const auto& c = static_cast<const TCustomEdit&>(*m.Control);
+        const QLineEdit::EchoMode echo = c.PasswordChar() ? QLineEdit::Password : QLineEdit::Normal;
+        if (edit->echoMode() != echo) edit->setEchoMode(echo);
+        if (edit->isReadOnly() != c.ReadOnly()) edit->setReadOnly(c.ReadOnly());
+        const std::string text = c.Text();
+        const int cp = c.Font()->CodePage();
+        const int start = CharPosOfBytePos(text, c.SelStart(), cp);
+        const int end = CharPosOfBytePos(text, c.SelStart() + c.SelLength(), cp);
+        if (end > start) {
+            if (edit->selectionStart() != start || edit->selectionEnd() != end) edit->setSelection(start, end - start);
+        } else if (edit->hasSelectedText() || edit->cursorPosition() != start) {
+            edit->setCursorPosition(start);
+        }
+    }
+    void SyncColors(TMirror& m) const override {
+        TWidgetKind::SyncColors(m);
+        SetEditColors(m);
+    }
+    bool NativeMouse(const TMirror&) const override { return true; }
+};
+
+// ---------------------------------------------------------------- memo
+
+// Memo texts break lines with CR LF; the widget with LF alone.
+int DisplayPos(const QString& crlfText, int pos) {
+    return pos - static_cast<int>(crlfText.left(pos).count('\r'));
+}
+int CrLfPos(const QString& crlfText, int displayPos) {
+    int seen = 0, i = 0;
+    for (; i < crlfText.size() && seen < displayPos; ++i)
+        if (crlfText[i] != '\r') ++seen;
+    return i;
+}
+
+class TQtMemo : public QPlainTextEdit {
+public:
+    explicit TQtMemo(QWidget* parent) : QPlainTextEdit(parent) {
+        setAcceptDrops(false);
+        viewport()->setAcceptDrops(false);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        QPlainTextEdit::mousePressEvent(e);
+        PushSelection();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        QPlainTextEdit::mouseMoveEvent(e);
+        PushSelection();
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QPlainTextEdit::mouseReleaseEvent(e);
+        PushSelection();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        QPlainTextEdit::mouseDoubleClickEvent(e);
+        PushSelection();
+    }
+
+private:
+    void PushSelection() {
+        TMirror* m = MirrorAt(this);
+        if (!m || m->Syncing) return;
+        auto* memo = static_cast<TMemo*>(m->Control);
+        const std::string text = memo->Text();
+        const int cp = memo->Font()->CodePage();
+        const QString crlf = DecodeText(text, cp);
+        const QTextCursor cursor = textCursor();
+        const int from = BytePosOfCharPos(text, CrLfPos(crlf, cursor.selectionStart()), cp);
+        memo->SetSelStart(from);
+        memo->SetSelLength(BytePosOfCharPos(text, CrLfPos(crlf, cursor.selectionEnd()), cp) - from);
+    }
+};
+
+class TMemoKind : public TWidgetKind {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override { return new TQtMemo(parent); }
+    void SyncText(TMirror& m) const override {
+        auto* memo = static_cast<QPlainTextEdit*>(m.Widget.data());
+        if (!TextMoved(m, m.Control->Text())) return;
+        QString text = FontText(*m.ShownText, *m.Control->Font());
+        memo->setPlainText(text.replace("\r\n", "\n"));
+    }
+    void SyncState(TMirror& m) const override {
+        auto* memo = static_cast<QPlainTextEdit*>(m.Widget.data());
+        const auto& c = static_cast<const TMemo&>(*m.Control);
+        if (memo->isReadOnly() != c.ReadOnly()) memo->setReadOnly(c.ReadOnly());
+        const auto wrap = c.WordWrap() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap;
+        if (memo->lineWrapMode() != wrap) memo->setLineWrapMode(wrap);
+        const TScrollStyle bars = c.ScrollBars();
+        memo->setHorizontalScrollBarPolicy(bars == ssHorizontal || bars == ssBoth ? Qt::ScrollBarAlwaysOn
+                                                                                   : Qt::ScrollBarAlwaysOff);
+        memo->setVerticalScrollBarPolicy(bars == ssVertical || bars == ssBoth ? Qt::ScrollBarAlwaysOn
+                                                                               : Qt::ScrollBarAlwaysOff);
+        const std::string text = c.Text();
+        const int cp = c.Font()->CodePage();
+        const QString crlf = DecodeText(text, cp);
+        const int start = DisplayPos(crlf, CharPosOfBytePos(text, c.SelStart(), cp));
+        const int end = DisplayPos(crlf, CharPosOfBytePos(text, c.SelStart() + c.SelLength(), cp));
+        QTextCursor cursor = memo->textCursor();
+        if (cursor.selectionStart() == start && cursor.selectionEnd() == end) return;
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
+    }
+    void SyncColors(TMirror& m) const override {
+        TWidgetKind::SyncColors(m);
+        SetEditColors(m);
+    }
+    bool NativeMouse(const TMirror&) const override { return true; }
+};
+
+// ---------------------------------------------------------------- combo box
+
+class TQtComboBox : public QComboBox {
+public:
+    explicit TQtComboBox(QWidget* parent) : QComboBox(parent) {
+        connect(this, &QComboBox::activated, this, [this](int index) {
+            TMirror* m = MirrorAt(this);
+            if (!m || m->Syncing) return;
+            auto* combo = static_cast<TComboBox*>(m->Control);
+            QtBackend()->UserInput([combo, index] { combo->SelectByUser(index); });
+        });
+    }
+    void showPopup() override {
+        Dropped(true);
+        QComboBox::showPopup();
+    }
+    // The list closes after the pick it was closed for, as on the platform.
+    void hidePopup() override {
+        QComboBox::hidePopup();
+        QMetaObject::invokeMethod(this, [this] { Dropped(false); }, Qt::QueuedConnection);
+    }
+
+private:
+    void Dropped(bool down) {
+        TMirror* m = MirrorAt(this);
+        if (!m || m->Syncing) return;
+        auto* combo = static_cast<TComboBox*>(m->Control);
+        QtBackend()->UserInput([combo, down] { combo->SetDroppedDown(down); });
+    }
+};
+
+class TComboKind : public TWidgetKind {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override { return new TQtComboBox(parent); }
+    void SyncText(TMirror& m) const override {
+        auto* combo = static_cast<QComboBox*>(m.Widget.data());
+        if (!combo->isEditable()) return;
+        if (TextMoved(m, m.Control->Text())) combo->setEditText(FontText(*m.ShownText, *m.Control->Font()));
+    }
+    void SyncState(TMirror& m) const override {
+        auto* combo = static_cast<QComboBox*>(m.Widget.data());
+        const auto& c = static_cast<const TComboBox&>(*m.Control);
+        const bool editable = c.Style() == csDropDown || c.Style() == csSimple;
+        if (combo->isEditable() != editable) {
+            combo->setEditable(editable);
+            if (QLineEdit* line = combo->lineEdit()) {
+                line->setFocusPolicy(Qt::NoFocus);
+                line->setAcceptDrops(false);
+            }
+            m.ShownText.reset();
+        }
+        // Both change an editable box's text: it is written again after them.
+        if (ItemsMoved(m, *c.Items())) {
+            combo->clear();
+            combo->addItems(Decoded(*m.ShownItems, *c.Font()));
+            m.ShownText.reset();
+        }
+        if (combo->currentIndex() != c.ItemIndex()) {
+            combo->setCurrentIndex(c.ItemIndex());
+            m.ShownText.reset();
+        }
+        SyncText(m);
+    }
+    void SyncColors(TMirror& m) const override {
+        TWidgetKind::SyncColors(m);
+        SetEditColors(m);
+    }
+    bool NativeMouse(const TMirror&) const override { return true; }
+};
+
+// ---------------------------------------------------------------- list box
+
+class TListBoxKind : public TWidgetKind {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override {
+        auto* list = new QListWidget(parent);
+        list->setAcceptDrops(false);
+        return list;
+    }
+    void SyncState(TMirror& m) const override {
+        auto* list = static_cast<QListWidget*>(m.Widget.data());
+        const auto& c = static_cast<const TListBox&>(*m.Control);
+        const auto mode = c.MultiSelect() ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection;
+        if (list->selectionMode() != mode) list->setSelectionMode(mode);
+        if (ItemsMoved(m, *c.Items())) {
+            list->clear();
+            list->addItems(Decoded(*m.ShownItems, *c.Font()));
+        }
+        if (list->currentRow() != c.ItemIndex()) {
+            list->setCurrentRow(c.ItemIndex());
+            if (c.ItemIndex() < 0) list->clearSelection();
+        }
+    }
+    void SyncColors(TMirror& m) const override {
+        TWidgetKind::SyncColors(m);
+        SetEditColors(m);
+    }
+    // The item under the mouse becomes the list's item before the press.
+    void BeforePress(TMirror& m, QPoint pos) const override {
+        auto* list = static_cast<QListWidget*>(m.Widget.data());
+        const int row = list->indexAt(list->viewport()->mapFrom(list, pos)).row();
+        if (row >= 0) static_cast<TListBox*>(m.Control)->SetItemIndex(row);
+    }
+};
+
+// ---------------------------------------------------------------- buttons
+
+template <class Button>
+class TButtonKindBase : public TWidgetKind {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override { return new Button(parent); }
+    void SyncText(TMirror& m) const override {
+        if (TextMoved(m, m.Control->Text()))
+            static_cast<QAbstractButton*>(m.Widget.data())->setText(FontText(*m.ShownText, *m.Control->Font()));
+    }
+    void ShowPressed(TMirror& m, bool down) const override {
+        static_cast<QAbstractButton*>(m.Widget.data())->setDown(down);
+    }
+};
+
+class TButtonKind : public TButtonKindBase<QPushButton> {
+public:
+    void SyncState(TMirror& m) const override {
+        auto* button = static_cast<QPushButton*>(m.Widget.data());
+        const bool isDefault = static_cast<const TButton&>(*m.Control).Default();
+        if (button->autoDefault()) button->setAutoDefault(false);
+        if (button->isDefault() != isDefault) button->setDefault(isDefault);
+    }
+};
+
+Qt::LayoutDirection MarkSide(TAlignment alignment) {
+    return alignment == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+class TCheckBoxKind : public TButtonKindBase<QCheckBox> {
+public:
+    void SyncState(TMirror& m) const override {
+        auto* box = static_cast<QCheckBox*>(m.Widget.data());
+        const auto& c = static_cast<const TCheckBox&>(*m.Control);
+        const Qt::CheckState state = c.State() == cbChecked   ? Qt::Checked
+                                     : c.State() == cbGrayed ? Qt::PartiallyChecked
+                                                             : Qt::Unchecked;
+        if (!box->isTristate() && (c.AllowGrayed() || state == Qt::PartiallyChecked)) box->setTristate(true);
+        if (box->checkState() != state) box->setCheckState(state);
+        if (box->layoutDirection() != MarkSide(c.Alignment())) box->setLayoutDirection(MarkSide(c.Alignment()));
+    }
+};
+
+class TRadioButtonKind : public TButtonKindBase<QRadioButton> {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override {
+        auto* radio = new QRadioButton(parent);
+        radio->setAutoExclusive(false);  // the model unchecks the others
+        return radio;
+    }
+    void SyncState(TMirror& m) const override {
+        auto* radio = static_cast<QRadioButton*>(m.Widget.data());
+        const auto& c = static_cast<const TRadioButton&>(*m.Control);
+        if (radio->isChecked() != c.Checked()) radio->setChecked(c.Checked());
+        if (radio->layoutDirection() != MarkSide(c.Alignment())) radio->setLayoutDirection(MarkSide(c.Alignment()));
+    }
+};
+
+// ---------------------------------------------------------------- group box
+
+class TGroupBoxKind : public TWidgetKind {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override {
+        auto* box = new QGroupBox(parent);
+        box->setAutoFillBackground(true);
+        return box;
+    }
+    void SyncText(TMirror& m) const override {
+        if (TextMoved(m, m.Control->Text()))
+            static_cast<QGroupBox*>(m.Widget.data())->setTitle(FontText(*m.ShownText, *m.Control->Font()));
+    }
+};
+}  // namespace
+
+void RegisterStdKinds() {
+    static const TLabelKind label;
+    static const TEditKind edit;
+    static const TMemoKind memo;
+    static const TComboKind combo;
+    static const TListBoxKind list;
+    static const TButtonKind button;
+    static const TCheckBoxKind check;
+    static const TRadioButtonKind radio;
+    static const TGroupBoxKind group;
+    RegisterWidgetKind("TCustomLabel", &label);
+    RegisterWidgetKind("TCustomEdit", &edit);
+    RegisterWidgetKind("TMemo", &memo);
+    RegisterWidgetKind("TComboBox", &combo);
+    RegisterWidgetKind("TListBox", &list);
+    RegisterWidgetKind("TButton", &button);
+    RegisterWidgetKind("TCheckBox", &check);
+    RegisterWidgetKind("TRadioButton", &radio);
+    RegisterWidgetKind("TCustomGroupBox", &group);
+}
+
+}  // namespace kw
