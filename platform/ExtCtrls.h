@@ -71,6 +71,7 @@ public:
     int ButtonCount() const { return static_cast<int>(buttons_.size()); }
     TRadioButton* Buttons(int index) const { return buttons_.at(index); }
     void Loaded() override;
+    void SetBounds(int left, int top, int width, int height) override;
 
 protected:
     friend class TGroupButton;
@@ -78,7 +79,6 @@ protected:
     void ArrangeButtons();
     void UpdateButtons();
     void FontChanged() override;
-    void SetBounds(int left, int top, int width, int height) override;
     void ButtonClicked(TRadioButton* button);
 
 private:
