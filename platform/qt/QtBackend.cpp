@@ -383,7 +383,7 @@ void TQtBackend::ShowWindow(TWinControl& control, bool visible) {
         w->showMinimized();
     else
         w->show();
-    w->raise();
+    if (QGuiApplication::platformName() != "offscreen") w->raise();
     w->activateWindow();
 }
 

@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QWidget>
 
 #include "platform/Forms.h"
@@ -165,12 +166,16 @@ private:
         const bool left = e->button() == Qt::LeftButton || (e->buttons() & Qt::LeftButton);
         switch (e->type()) {
             case QEvent::MouseButtonPress:
-                msg = e->button() == Qt::LeftButton ? WM_LBUTTONDOWN : e->button() == Qt::RightButton ? WM_RBUTTONDOWN : 0;
+                if (e->button() == Qt::LeftButton)
+                    msg = SecondPress(e) ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+                else if (e->button() == Qt::RightButton)
+                    msg = WM_RBUTTONDOWN;
                 break;
             case QEvent::MouseButtonRelease:
                 msg = e->button() == Qt::LeftButton ? WM_LBUTTONUP : e->button() == Qt::RightButton ? WM_RBUTTONUP : 0;
                 break;
-            case QEvent::MouseButtonDblClick: msg = e->button() == Qt::LeftButton ? WM_LBUTTONDBLCLK : 0; break;
+            // The press before it went as the double click already.
+            case QEvent::MouseButtonDblClick: return !m.Kind->NativeMouse(m);
             default: msg = WM_MOUSEMOVE; break;
         }
         if (!msg) return true;
@@ -207,6 +212,19 @@ private:
         return true;
     }
 
+    // The platform's double click: the second press within the double-click
+    // time and distance of the first comes as a double click instead of a
+    // press (a third press is a plain press again).
+    bool SecondPress(const QMouseEvent* e) {
+        const QPoint at = e->globalPosition().toPoint();
+        const int distance = QApplication::styleHints()->mouseDoubleClickDistance();
+        const bool second = !lastPress_.Double && lastPress_.Time != 0 &&
+                            e->timestamp() - lastPress_.Time < static_cast<quint64>(QApplication::doubleClickInterval()) &&
+                            (at - lastPress_.At).manhattanLength() <= distance;
+        lastPress_ = {e->timestamp(), at, second};
+        return second;
+    }
+
     // An accelerator of a caption ("&S"): a button clicks; a check box or
     // radio button takes the focus and, when it has it, clicks.
     bool Accelerator(TMirror& m) {
@@ -230,9 +248,16 @@ private:
         bool operator==(const Seen&) const = default;
     };
 
+    struct Press {
+        quint64 Time = 0;
+        QPoint At;
+        bool Double = false;
+    };
+
     TQtBackend& backend_;
     bool forwarding_ = false;
     Seen last_;
+    Press lastPress_;
 };
 }  // namespace
 
