@@ -347,10 +347,15 @@ void TCanvas::BitBlt(int x, int y, int w, int h, const TCanvas& source, int sx, 
     const uint32_t pattern = static_cast<uint32_t>(ColorToRGB(brush_->Color())) & 0xFFFFFF;
     // Copy the source first so that a canvas can be copied onto itself.
     std::vector<uint32_t> src(static_cast<size_t>(std::max(w, 0)) * std::max(h, 0));
+    const bool mono = source.target_ && source.target_->Monochrome() && !(target_->Monochrome());
+    const uint32_t foreground = static_cast<uint32_t>(ColorToRGB(textColor_)) & 0xFFFFFF;
+    const uint32_t background = static_cast<uint32_t>(ColorToRGB(bkColor_)) & 0xFFFFFF;
     for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i) {
             TColor c = source.Pixel(sx + i, sy + j);
-            src[static_cast<size_t>(j) * w + i] = c < 0 ? 0 : static_cast<uint32_t>(c);
+            uint32_t v = c < 0 ? 0 : static_cast<uint32_t>(c);
+            if (mono) v = v == clBlack ? foreground : background;
+            src[static_cast<size_t>(j) * w + i] = v;
         }
     for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i) {

@@ -193,7 +193,11 @@ inline constexpr TCopyMode cmSrcErase = 0x00440328;
 inline constexpr TCopyMode cmSrcInvert = 0x00660046;
 inline constexpr TCopyMode cmSrcPaint = 0x00EE0086;
 inline constexpr TCopyMode cmWhiteness = 0x00FF0062;
-// Brush where the source is black, destination where it is white.
+// D ^ (S & (P ^ D)): the brush where the source bits are 1, the destination
+// where they are 0. From a monochrome source, white pixels become the
+// canvas's BkColor and black ones its TextColor (as the platform's blits
+// do), so with TextColor white and BkColor black the brush paints where the
+// monochrome source is black.
 inline constexpr TCopyMode ROP_DSPDxax = 0x00E20746;  // 14812998
 
 class TBitmap;
@@ -221,6 +225,12 @@ public:
     TPen* Pen() const { return pen_; }
     TCopyMode CopyMode() const { return copyMode_; }
     void SetCopyMode(TCopyMode mode) { copyMode_ = mode; }
+    // The colours that black and white pixels of a monochrome source take in
+    // a copy onto this canvas.
+    TColor TextColor() const { return textColor_; }
+    void SetTextColor(TColor c) { textColor_ = c; }
+    TColor BkColor() const { return bkColor_; }
+    void SetBkColor(TColor c) { bkColor_ = c; }
     TBitmap* Target() const { return target_; }
     void SetTarget(TBitmap* target) { target_ = target; }
 
@@ -255,6 +265,8 @@ private:
     TBrush* brush_;
     TPen* pen_;
     TCopyMode copyMode_ = cmSrcCopy;
+    TColor textColor_ = clBlack;
+    TColor bkColor_ = clWhite;
     TPoint penPos_;
     std::vector<TCanvasText> texts_;
 };
