@@ -18,17 +18,15 @@ bool IsDarkOrEdge(const TBitmap& glyph, int x, int y, TColor transparent) {
            at(x + 1, y) == transparent;
 }
 
-// A monochrome picture reaches a colour surface through the surface's text
-// and background colours. With white text on black the black of the mask
-// selects the brush of the raster operation and its white keeps the surface.
+// The brush where the mask is black, the surface where it is white: the
+// mask's black becomes the text colour (white, all bits set) and its white
+// the background colour (black) on the way onto the colour surface.
 void DrawMask(TBitmap& target, const TBitmap& mask, int x, int y, TColor brush) {
-    TBitmap source;
-    source.SetPixelFormat(pf24bit);
-    source.SetSize(mask.Width(), mask.Height());
-    for (int j = 0; j < mask.Height(); ++j)
-        for (int i = 0; i < mask.Width(); ++i) source.SetPixel(i, j, mask.Pixel(i, j) == clBlack ? clWhite : clBlack);
-    target.Canvas()->Brush()->SetColor(brush);
-    target.Canvas()->BitBlt(x, y, mask.Width(), mask.Height(), *source.Canvas(), 0, 0, ROP_DSPDxax);
+    TCanvas& canvas = *target.Canvas();
+    canvas.SetTextColor(clWhite);
+    canvas.SetBkColor(clBlack);
+    canvas.Brush()->SetColor(brush);
+    canvas.BitBlt(x, y, mask.Width(), mask.Height(), *mask.Canvas(), 0, 0, ROP_DSPDxax);
 }
 
 }  // namespace
