@@ -58,8 +58,8 @@ void EndForm(TDLLBaseController& controller) {
     Application()->ProcessMessages();
 }
 
-void WaitWhileShown(TDLLBaseController& controller, bool headless) {
-    if (headless) {
+void WaitWhileShown(TDLLBaseController& controller, bool unattended) {
+    if (unattended) {
         PressKey(VK_ESCAPE);
         return;
     }
@@ -85,7 +85,7 @@ std::string DefaultModulePath(const std::string& executable) {
     return ExtractFilePath(ExcludeTrailingPathDelimiter(ExtractFilePath(executable))) + "lib/KTXR58C.so";
 }
 
-int RunShell(const TShellOptions& options, bool headless, std::ostream& out, std::ostream& err) {
+int RunShell(const TShellOptions& options, std::ostream& out, std::ostream& err) {
     TGetControllerFunc getController = LoadModule(options.ModulePath, err);
     if (!getController) return ShellModuleError;
 
@@ -125,9 +125,12 @@ int RunShell(const TShellOptions& options, bool headless, std::ostream& out, std
     } else if (!controller->IsFormFreed()) {
         controller->SetVisible(-1);
         Application()->ProcessMessages();
-        if (options.Dump && !controller->IsFormFreed())
-            if (TWinControl* form = FindControl(controller->GetWindowHandle())) out << DumpFormJson(*form);
-        if (!controller->IsFormFreed()) WaitWhileShown(*controller, headless);
+        auto* form = controller->IsFormFreed()
+                         ? nullptr
+                         : dynamic_cast<TCustomForm*>(FindControl(controller->GetWindowHandle()));
+        if (form && options.Dump) out << DumpFormJson(*form);
+        if (form && options.OnShown) options.OnShown(*form);
+        if (!controller->IsFormFreed()) WaitWhileShown(*controller, options.Unattended);
     }
     EndForm(*controller);
 

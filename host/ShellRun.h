@@ -4,10 +4,13 @@
 // end it and read the result after the form's destruction event.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 
 namespace kw {
+
+class TCustomForm;
 
 struct TShellOptions {
     std::string ModulePath;
@@ -16,6 +19,11 @@ struct TShellOptions {
     std::string Database = "DEMO";
     bool Trace = false;  // "EVENT <code>" per event, "RESULT <code> <value>" at the end
     bool Dump = false;   // the shown form as JSON (FormDump.h)
+    // After the first show, press Esc on the form; otherwise the run lasts
+    // until the user closes the form (on a display).
+    bool Unattended = true;
+    // Called once the form is shown, after the dump.
+    std::function<void(TCustomForm&)> OnShown;
 };
 
 // Exit codes of a shell run.
@@ -27,10 +35,9 @@ enum TShellExit : int {
     ShellDatabaseError = 4,  // the company database cannot be opened
 };
 
-// One run on the backend in force. Headless (no event loop of a display):
-// after showing, Esc is pressed on the form. out receives the trace and the
-// dump, err what went wrong.
-int RunShell(const TShellOptions& options, bool headless, std::ostream& out, std::ostream& err);
+// One run on the backend in force. out receives the trace and the dump, err
+// what went wrong.
+int RunShell(const TShellOptions& options, std::ostream& out, std::ostream& err);
 
 // The module next to a program in build/bin: build/lib/KTXR58C.so.
 std::string DefaultModulePath(const std::string& executable);

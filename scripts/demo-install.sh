@@ -2,7 +2,7 @@
 # Lays out a demo installation of the client and server for kwshell:
 #
 #   <prefix>/registry.reg        registry stand-in (point KWT_REGISTRY at it)
-#   <prefix>/Client/BatonC.ini   client settings: application server 127.0.0.1 (in-process)
+#   <prefix>/Client/BatonC.ini   client settings: the application server (see --server)
 #   <prefix>/Client/MultiLanguage/<language>/*.Lng   language packages, when built
 #   <prefix>/Server/BatonS.ini   server settings
 #   <prefix>/Server/S_PKG/       server work folder
@@ -14,16 +14,24 @@
 # build: the application server object "ReportCounterS.dmReportCounter" and
 # the shell's host object "PilotWorkCenter.Manager".
 #
-# Usage: demo-install.sh [--prefix DIR] [--build DIR]
-#   DIR defaults: prefix <build>/demo, build <repo>/build
+# Usage: demo-install.sh [--prefix DIR] [--build DIR] [--server HOST[:PORT]]
+#   defaults: prefix <build>/demo, build <repo>/build, server 127.0.0.1 (the
+#   application server object runs inside the client's process; any other
+#   host is a kwappserver listening on PORT, default 211)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
 prefix=""
+server_host="127.0.0.1"
+server_port="211"
 while [ $# -gt 0 ]; do
     case "$1" in
         --prefix) prefix="$2"; shift 2 ;;
         --build) build="$2"; shift 2 ;;
+        --server)
+            server_host="${2%%:*}"
+            [ "$server_host" != "$2" ] && server_port="${2##*:}"
+            shift 2 ;;
         -h|--help) sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
         *) echo "demo-install.sh: unknown argument $1" >&2; exit 2 ;;
     esac
@@ -67,8 +75,8 @@ UICodePage=936
 DBCodePage=936
 
 [Server Information]
-ComputerName=127.0.0.1
-ServerPort=211
+ComputerName=$server_host
+ServerPort=$server_port
 SupportCallBack=0
 INI
 

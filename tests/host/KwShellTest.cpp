@@ -80,5 +80,18 @@ TEST_F(KwShellTest, DumpShowsTheFormAndTheComponentsItOwns) {
     EXPECT_NE(run.out.find("\"text\":\"取消\""), std::string::npos) << "texts decoded for the screen";
 }
 
+TEST_F(KwShellTest, ScreenshotsOfTheShownFormOnTheDesktopBackend) {
+    if (!KWT_HOST_DESKTOP) GTEST_SKIP() << "this build has no desktop backend";
+    ScopedEnv offscreen("QT_QPA_PLATFORM", "offscreen");
+    const std::string folder = demo.Path() + "pictures";
+    ShellOutcome run = Run("--trace --screenshot " + folder + " " + Module());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::smatch picture;
+    ASSERT_TRUE(std::regex_search(run.out, picture, std::regex("SCREENSHOT (" + folder + "/frmKtxr58[^\n]*\\.png)")))
+        << run.out;
+    EXPECT_GT(ReadWholeFile(picture[1]).size(), 0u);
+    EXPECT_NE(run.out.find("EVENT 304"), std::string::npos) << "the run ends by itself after the pictures";
+}
+
 }  // namespace
 }  // namespace kw::testing
