@@ -158,9 +158,11 @@ void TCustomForm::SetVisible(bool visible) {
     if (visible == Visible()) return;
     if (visible) {
         PlaceOnScreen();
-        DoShow();
         Handle();
+        // The form is visible while OnShow runs, so show handlers can move
+        // the focus; the display paints it only once they are done.
         TControl::SetVisible(true);
+        DoShow();
         Activate();
     } else {
         DoHide();
