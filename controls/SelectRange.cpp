@@ -117,14 +117,7 @@ int CompareRows(const std::vector<std::string>& a, const std::vector<std::string
     auto cell = [](const std::vector<std::string>& row, int column) -> std::string {
         return column >= 0 && column < static_cast<int>(row.size()) ? row[column] : std::string();
     };
-    int columns[3] = {sortColumn, 0, 1};
-    int r = 0;
-    for (int i = 0; i < 3 && r == 0; ++i) {
-        bool seen = false;
-        for (int j = 0; j < i; ++j) seen = seen || columns[j] == columns[i];
-        if (!seen) r = CompareText(cell(a, columns[i]), cell(b, columns[i]));
-    }
-    return ascending ? r : -r;
+    return CompareRowsBy(a, b, cell, sortColumn, ascending);
 }
 
 }  // namespace kw

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/SysUtils.h"
 #include "platform/TypInfo.h"
 #include "services/DateTypes.h"
 
@@ -49,5 +50,17 @@ bool RangeNeedsExchange(const TRangeRules& rules, const std::string& begin, cons
 // ascending. A missing column counts as an empty text.
 int CompareRows(const std::vector<std::string>& a, const std::vector<std::string>& b, int sortColumn,
                 bool ascending);
+// The same for rows read through cell(row, column) -> text.
+template <class Row, class Cell>
+int CompareRowsBy(const Row& a, const Row& b, Cell cell, int sortColumn, bool ascending) {
+    const int columns[3] = {sortColumn, 0, 1};
+    int r = 0;
+    for (int i = 0; i < 3 && r == 0; ++i) {
+        bool seen = false;
+        for (int j = 0; j < i; ++j) seen = seen || columns[j] == columns[i];
+        if (!seen) r = CompareText(cell(a, columns[i]), cell(b, columns[i]));
+    }
+    return ascending ? r : -r;
+}
 
 }  // namespace kw

@@ -1,0 +1,11 @@
+#include "controls/LookupRequest.h"
+
+namespace kw {
+
+void SendLookupRequest(TComponent* form, TWinControl& target) {
+    auto window = dynamic_cast<TWinControl*>(form);
+    if (!window) return;
+    SendMessage(window->Handle(), WM_LOOKUPREQUEST, 0, reinterpret_cast<LPARAM>(&target));
+}
+
+}  // namespace kw
