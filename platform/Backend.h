@@ -17,6 +17,7 @@ class TControl;
 class TWinControl;
 class TCustomForm;
 class TFont;
+class TPopupMenu;
 
 // What changed on a control, so a backend can update its mirror.
 enum class TControlChange { Bounds, Text, Visible, Enabled, Font, Color, Parent, State, Paint };
@@ -36,6 +37,11 @@ public:
     virtual void Update(TControl& control) = 0;
     // The class library moved the focus to this control.
     virtual void SetFocus(TWinControl& control) = 0;
+    // Shows a pop-up menu at a screen point; the user's choice reaches the
+    // chosen item's Click.
+    virtual void ShowPopupMenu(TPopupMenu& menu, TPoint at) = 0;
+    // The screen's cursor changed (crDefault: each control's own).
+    virtual void ScreenCursorChanged(int cursor) = 0;
 
     // Runs a modal loop for a shown form: pumps the display's events (and
     // Application's posted messages) until form.ModalLoopDone() is true.

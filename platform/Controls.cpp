@@ -73,6 +73,16 @@ TWinControl* FindControl(HWND handle) {
     return it == h.end() ? nullptr : it->second;
 }
 
+std::string GetShortHint(const std::string& hint) {
+    size_t bar = hint.find('|');
+    return bar == std::string::npos ? hint : hint.substr(0, bar);
+}
+
+std::string GetLongHint(const std::string& hint) {
+    size_t bar = hint.find('|');
+    return bar == std::string::npos ? hint : hint.substr(bar + 1);
+}
+
 LRESULT SendMessage(HWND handle, uint32_t msg, WPARAM w, LPARAM l) {
     TWinControl* control = FindControl(handle);
     if (!control) return 0;

@@ -80,6 +80,11 @@ LRESULT SendMessage(HWND handle, uint32_t msg, WPARAM w, LPARAM l);
 void PostMessage(HWND handle, uint32_t msg, WPARAM w, LPARAM l);
 TWinControl* FindControl(HWND handle);
 
+// The parts of a hint "short|long": the text before the bar, and the text
+// after it (the whole hint when it has no bar).
+std::string GetShortHint(const std::string& hint);
+std::string GetLongHint(const std::string& hint);
+
 class TControl : public TComponent {
     KW_CLASS(TControl)
 public:

@@ -362,6 +362,12 @@ TScreen::~TScreen() {
     delete menuFont_;
 }
 
+void TScreen::SetCursor(TCursor c) {
+    if (c == cursor_) return;
+    cursor_ = c;
+    Backend().ScreenCursorChanged(c);
+}
+
 int TScreen::Width() const { return Backend().ScreenSize().cx; }
 int TScreen::Height() const { return Backend().ScreenSize().cy; }
 TWinControl* TScreen::ActiveControl() const { return activeForm_ ? activeForm_->ActiveControl() : nullptr; }

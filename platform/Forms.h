@@ -160,7 +160,7 @@ public:
     explicit TScreen(TComponent* owner);
     ~TScreen() override;
     TCursor Cursor() const { return cursor_; }
-    void SetCursor(TCursor c) { cursor_ = c; }
+    void SetCursor(TCursor c);
     int Width() const;
     int Height() const;
     int FormCount() const { return static_cast<int>(forms_.size()); }

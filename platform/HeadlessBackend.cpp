@@ -57,13 +57,18 @@ void THeadlessBackend::RunModal(TCustomForm& form) {
     while (!form.ModalLoopDone()) {
         Application()->ProcessMessages();
         if (form.ModalLoopDone()) break;
-        if (answers_.empty()) throw EUnansweredDialog("Unanswered dialog " + describe);
+        if (answers_.empty()) {
+            unanswered_.push_back("Unanswered dialog " + describe);
+            throw EUnansweredDialog(unanswered_.back());
+        }
         TModalAnswer answer = std::move(answers_.front());
         answers_.erase(answers_.begin());
         if (!answer.Expect.empty() && seen.Caption.find(answer.Expect) == std::string::npos &&
-            seen.Text.find(answer.Expect) == std::string::npos)
-            throw EUnansweredDialog("Dialog " + describe + " came where one with \"" + answer.Expect +
-                                    "\" was expected");
+            seen.Text.find(answer.Expect) == std::string::npos) {
+            unanswered_.push_back("Dialog " + describe + " came where one with \"" + answer.Expect +
+                                  "\" was expected");
+            throw EUnansweredDialog(unanswered_.back());
+        }
         if (answer.Act) answer.Act(form);
         if (form.ModalResult() == mrNone && answer.Result != mrNone) form.SetModalResult(answer.Result);
     }

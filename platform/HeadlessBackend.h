@@ -50,6 +50,10 @@ public:
     void ClearAnswers() { answers_.clear(); }
     const std::vector<TShownModal>& Shown() const { return shown_; }
     void ClearShown() { shown_.clear(); }
+    // Descriptions of the modal runs that found no answer (kept even when
+    // the exception they raised was caught on the way).
+    const std::vector<std::string>& Unanswered() const { return unanswered_; }
+    void ClearUnanswered() { unanswered_.clear(); }
     const std::vector<TShellCall>& ShellCalls() const { return shellCalls_; }
     void SetShellResult(int result) { shellResult_ = result; }
     int Beeps() const { return beeps_; }
@@ -64,6 +68,11 @@ public:
     void Invalidate(TControl& control) override {}
     void Update(TControl& control) override {}
     void SetFocus(TWinControl& control) override {}
+    void ShowPopupMenu(TPopupMenu& menu, TPoint at) override { lastPopup_ = &menu; }
+    void ScreenCursorChanged(int cursor) override {}
+    // The menu shown last (tests then click one of its items).
+    TPopupMenu* LastPopup() const { return lastPopup_; }
+    void ClearLastPopup() { lastPopup_ = nullptr; }
     void RunModal(TCustomForm& form) override;
     void ProcessEvents() override {}
     TSize TextExtent(const TFont& font, const std::string& text) override;
@@ -79,7 +88,9 @@ private:
     std::vector<TModalAnswer> answers_;
     std::vector<TShownModal> shown_;
     std::vector<TShellCall> shellCalls_;
+    std::vector<std::string> unanswered_;
     std::string clipboard_;
+    TPopupMenu* lastPopup_ = nullptr;
     HWND nextHandle_ = 0x1000;
     int shellResult_ = 42;
     int beeps_ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Backend.h"
 #include "platform/ClassBuilder.h"
 #include "platform/ImgList.h"
 
@@ -126,6 +127,7 @@ TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
 void TPopupMenu::Popup(int x, int y) {
     popupPoint_ = {x, y};
     OnPopup(this);
+    Backend().ShowPopupMenu(*this, popupPoint_);
 }
 
 }  // namespace kw

@@ -6,6 +6,7 @@
 #include "platform/FormStream.h"
 #include "platform/Grids.h"
 #include "platform/InputSim.h"
+#include "platform/Menus.h"
 #include "platform/Spin.h"
 #include "platform/Tabs.h"
 #include "tests/classlib/HeadlessFixture.h"
@@ -328,6 +329,43 @@ TEST_F(ControlsTest, TreeViewGridToolBarAndSplitter) {
     EXPECT_EQ(split->ResizedControl(), pnl);
     split->MoveBy(-200);
     EXPECT_EQ(pnl->Width(), split->MinSize());
+}
+
+TEST_F(ControlsTest, DropDownButtonsPopUpTheirMenuAndRadioItemsCheckOneAtATime) {
+    auto* menu = new TPopupMenu(form);
+    std::vector<TMenuItem*> items;
+    for (const char* caption : {"Large", "Small", "List"}) {
+        auto* item = new TMenuItem(form);
+        item->SetCaption(caption);
+        item->SetRadioItem(true);
+        item->SetAutoCheck(true);
+        menu->Items()->Add(item);
+        items.push_back(item);
+    }
+    items[0]->SetChecked(true);
+    auto* bar = Make<TToolBar>();
+    auto* button = new TToolButton(form);
+    button->SetParent(bar);
+    button->SetStyle(tbsDropDown);
+    button->SetDropdownMenu(menu);
+    int popups = 0;
+    menu->OnPopup = [&](TObject*) { ++popups; };
+    ui.ClearLastPopup();
+    button->ClickArrow();
+    EXPECT_EQ(popups, 1);
+    EXPECT_EQ(ui.LastPopup(), menu);
+    EXPECT_EQ(menu->PopupComponent(), button);
+    ui.LastPopup()->Items()->Items(2)->Click();
+    EXPECT_TRUE(items[2]->Checked());
+    EXPECT_FALSE(items[0]->Checked());
+    items[1]->SetEnabled(false);
+    items[1]->Click();
+    EXPECT_FALSE(items[1]->Checked());
+    menu->Free();  // the button forgets it
+    EXPECT_EQ(button->DropdownMenu(), nullptr);
+    EXPECT_EQ(GetShortHint("Save|Saves the scheme"), "Save");
+    EXPECT_EQ(GetLongHint("Save|Saves the scheme"), "Saves the scheme");
+    EXPECT_EQ(GetLongHint("Save"), "Save");
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ TEST_F(ModalTest, AVisibleFormCannotBeShownModally) {
 }
 
 TEST_F(ModalTest, UnansweredDialogsFailWithTheirText) {
+    ExpectsUnanswered = true;
     try {
         MessageDlg("Save changes?", mtConfirmation, mbYesNoCancel);
         FAIL() << "no exception";
@@ -51,6 +52,13 @@ TEST_F(ModalTest, UnansweredDialogsFailWithTheirText) {
     }
     ui.Answer(mrYes, "Something else");
     EXPECT_THROW(MessageDlg("Save changes?", mtConfirmation, mbYesNoCancel), EUnansweredDialog);
+    EXPECT_EQ(ui.Unanswered().size(), 2u);
+    // Caught on the way, the failure is still on record for the test's end.
+    try {
+        MessageDlg("Swallowed", mtError, MsgDlgButtons({mbOK}));
+    } catch (const std::exception&) {
+    }
+    EXPECT_NE(ui.Unanswered().back().find("Swallowed"), std::string::npos);
 }
 
 TEST_F(ModalTest, CloseQueryCanKeepAModalFormOpenUntilTheNextAnswer) {
