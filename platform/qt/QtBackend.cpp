@@ -75,6 +75,8 @@ TQtBackend::TQtBackend() : watcher_(std::make_unique<Watcher>(*this)) {
     RegisterFormKind();
     RegisterStdKinds();
     RegisterPaintedKinds();
+    RegisterExtKinds();
+    RegisterComKinds();
     input_ = MakeInputFilter(*this);
     qApp->installEventFilter(input_.get());
     if (auto* dispatcher = QAbstractEventDispatcher::instance(qApp->thread()))
@@ -246,7 +248,10 @@ void TQtBackend::ApplyGeometry(TMirror& m) {
         }
         m.Widget->move(c.Left(), c.Top());
     } else {
-        m.Widget->setGeometry(c.Left(), c.Top(), std::max(c.Width(), 0), std::max(c.Height(), 0));
+        QRect bounds(c.Left(), c.Top(), std::max(c.Width(), 0), std::max(c.Height(), 0));
+        if (c.Parent())
+            if (TMirror* pm = MirrorOf(*c.Parent())) bounds = pm->Kind->ChildGeometry(*pm, c, bounds);
+        m.Widget->setGeometry(bounds);
     }
 }
 
@@ -350,12 +355,14 @@ void TQtBackend::Refresh() {
         m->Kind->SyncState(*m);
         ApplyHint(*m);
     }
-    const TCursor cursor = Screen()->Cursor();
-    if (cursor != screenCursor_) {
-        if (screenCursor_ != crDefault) QApplication::restoreOverrideCursor();
-        if (cursor != crDefault) QApplication::setOverrideCursor(CursorShapeOf(cursor));
-        screenCursor_ = cursor;
-    }
+    ScreenCursorChanged(Screen()->Cursor());
+}
+
+void TQtBackend::ScreenCursorChanged(int cursor) {
+    if (cursor == screenCursor_) return;
+    if (screenCursor_ != crDefault) QApplication::restoreOverrideCursor();
+    if (cursor != crDefault) QApplication::setOverrideCursor(CursorShapeOf(static_cast<TCursor>(cursor)));
+    screenCursor_ = static_cast<TCursor>(cursor);
 }
 
 void TQtBackend::ShowWindow(TWinControl& control, bool visible) {

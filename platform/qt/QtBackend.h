@@ -40,6 +40,9 @@ public:
     void Invalidate(TControl& control) override;
     void Update(TControl& control) override;
     void SetFocus(TWinControl& control) override;
+    // Shows a pop-up menu at a screen point and runs the chosen item.
+    void ShowPopupMenu(TPopupMenu& menu, TPoint at);
+    void ScreenCursorChanged(int cursor);
     void RunModal(TCustomForm& form) override;
     void ProcessEvents() override;
     TSize TextExtent(const TFont& font, const std::string& text) override;
@@ -65,9 +68,9 @@ public:
     // A window message to a control as input delivers it (through its
     // window, or its main window procedure when it has none).
     void Deliver(TControl& control, uint32_t msg, WPARAM w, LPARAM l);
-    // Shows a pop-up menu for a control at a screen point (OnPopup first)
-    // and runs the chosen item.
-    void ShowPopupMenu(TPopupMenu& menu, TControl& control, QPoint global);
+    // The context menu of a control at a screen point: the menu's Popup
+    // (OnPopup), then the menu, then the chosen item.
+    void ContextMenu(TPopupMenu& menu, TControl& control, QPoint global);
     // Writes the state of every control into its widget (what the model
     // changes without telling: item indexes, selections, hints).
     void Refresh();
@@ -96,6 +99,7 @@ private:
     int inputDepth_ = 0;
     HWND nextHandle_ = 0x10000;
     TCursor screenCursor_ = crDefault;
+    bool popupShown_ = false;
     friend class TInputFilter;
 };
 

@@ -184,6 +184,14 @@ private:
         if (e->modifiers() & Qt::ShiftModifier) keys |= MK_SHIFT;
         if (e->modifiers() & Qt::ControlModifier) keys |= MK_CONTROL;
         const QPoint pos = part == m.Widget ? e->position().toPoint() : part->mapTo(m.Widget, e->position().toPoint());
+        if (e->type() == QEvent::MouseButtonPress && !m.Kind->RoutesMouseAt(m, pos)) {
+            nativePress_ = true;
+            return false;
+        }
+        if (nativePress_) {  // the rest of a press the widget handles itself
+            if (e->type() == QEvent::MouseButtonRelease) nativePress_ = false;
+            return false;
+        }
         TControl* control = m.Control;
         const TShiftState shift = ShiftStateOf(e->modifiers());
         backend_.UserInput([&] {
@@ -206,7 +214,7 @@ private:
     bool ContextMenu(TMirror& m, QContextMenuEvent* e) {
         for (TControl* c = m.Control; c; c = c->Parent())
             if (TPopupMenu* menu = c->PopupMenu(); menu && menu->AutoPopup()) {
-                backend_.ShowPopupMenu(*menu, *m.Control, e->globalPos());
+                backend_.ContextMenu(*menu, *m.Control, e->globalPos());
                 break;
             }
         return true;
@@ -256,6 +264,7 @@ private:
 
     TQtBackend& backend_;
     bool forwarding_ = false;
+    bool nativePress_ = false;
     Seen last_;
     Press lastPress_;
 };

@@ -55,17 +55,26 @@ QMenu* BuildMenu(const TMenuItem& root, QWidget* parent, std::unordered_map<cons
     return menu;
 }
 
-void TQtBackend::ShowPopupMenu(TPopupMenu& menu, TControl& control, QPoint global) {
+void TQtBackend::ShowPopupMenu(TPopupMenu& menu, TPoint at) {
+    popupShown_ = true;
+    std::unordered_map<const QAction*, TMenuItem*> chosen;
+    TComponent* component = menu.PopupComponent();
+    auto* control = dynamic_cast<TControl*>(component);
+    QMenu* shown = BuildMenu(*menu.Items(), control ? WidgetOf(*control) : nullptr, chosen);
+    QAction* action = shown->exec(QPoint(at.X, at.Y));
+    TMenuItem* item = action && chosen.count(action) ? chosen[action] : nullptr;
+    delete shown;
+    if (item) UserInput([item] { item->Click(); });
+}
+
+void TQtBackend::ContextMenu(TPopupMenu& menu, TControl& control, QPoint global) {
+    popupShown_ = false;
     UserInput([&] {
         menu.SetPopupComponent(&control);
         menu.Popup(global.x(), global.y());
     });
-    std::unordered_map<const QAction*, TMenuItem*> chosen;
-    QMenu* shown = BuildMenu(*menu.Items(), WidgetOf(control), chosen);
-    QAction* action = shown->exec(global);
-    TMenuItem* item = action && chosen.count(action) ? chosen[action] : nullptr;
-    delete shown;
-    if (item) UserInput([item] { item->Click(); });
+    // A class library whose Popup does not show the menu leaves it to us.
+    if (!popupShown_) ShowPopupMenu(menu, TPoint{global.x(), global.y()});
 }
 
 }  // namespace kw

@@ -63,6 +63,12 @@ public:
     // Whether the input of a part of the widget goes through the model
     // (false for scroll bars and the like, which work on their own).
     virtual bool RoutesInputOf(const TMirror& m, const QWidget* part) const;
+    // Whether a mouse press at a point of the widget goes through the model
+    // (false for a drop-down arrow that opens its menu by itself).
+    virtual bool RoutesMouseAt(const TMirror& m, QPoint pos) const { return true; }
+    // Where a child control's widget goes, given the child's bounds (a page
+    // control puts its pages below its tabs).
+    virtual QRect ChildGeometry(const TMirror& m, const TControl& child, const QRect& bounds) const { return bounds; }
 };
 
 void RegisterWidgetKind(const std::string& className, const TWidgetKind* kind);

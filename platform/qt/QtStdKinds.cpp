@@ -13,7 +13,9 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTextBlock>
+#include <QToolButton>
 
+#include "platform/Spin.h"
 #include "platform/StdCtrls.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtKinds.h"
@@ -161,6 +163,44 @@ public:
         SetEditColors(m);
     }
     bool NativeMouse(const TMirror&) const override { return true; }
+};
+
+// A spin edit: the edit with up and down arrows at its right edge; the
+// arrows step the value through the model.
+class TSpinKind : public TEditKind {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override {
+        auto* edit = new TQtLineEdit(parent);
+        auto arrow = [edit](Qt::ArrowType type, bool up) {
+            auto* button = new QToolButton(edit);
+            button->setArrowType(type);
+            button->setObjectName(up ? "up" : "down");
+            button->setAutoRepeat(true);
+            QObject::connect(button, &QToolButton::clicked, edit, [edit, up] {
+                TMirror* mirror = MirrorAt(edit);
+                if (!mirror) return;
+                auto* target = static_cast<TSpinEdit*>(mirror->Control);
+                QtBackend()->UserInput([target, up] { up ? target->UpClick() : target->DownClick(); });
+            });
+            return button;
+        };
+        arrow(Qt::UpArrow, true);
+        arrow(Qt::DownArrow, false);
+        return edit;
+    }
+    void SyncState(TMirror& m) const override {
+        TEditKind::SyncState(m);
+        auto* edit = static_cast<QLineEdit*>(m.Widget.data());
+        const int w = 16, h = std::max(edit->height() / 2, 1);
+        if (auto* up = edit->findChild<QToolButton*>("up")) up->setGeometry(edit->width() - w, 0, w, h);
+        if (auto* down = edit->findChild<QToolButton*>("down"))
+            down->setGeometry(edit->width() - w, h, w, edit->height() - h);
+        edit->setTextMargins(0, 0, w, 0);
+    }
+    // The arrows work by themselves.
+    bool RoutesInputOf(const TMirror& m, const QWidget* part) const override {
+        return !qobject_cast<const QToolButton*>(part) && TEditKind::RoutesInputOf(m, part);
+    }
 };
 
 // ---------------------------------------------------------------- memo
@@ -443,6 +483,7 @@ void RegisterStdKinds() {
     static const TCheckBoxKind check;
     static const TRadioButtonKind radio;
     static const TGroupBoxKind group;
+    static const TSpinKind spin;
     RegisterWidgetKind("TCustomLabel", &label);
     RegisterWidgetKind("TCustomEdit", &edit);
     RegisterWidgetKind("TMemo", &memo);
@@ -452,6 +493,7 @@ void RegisterStdKinds() {
     RegisterWidgetKind("TCheckBox", &check);
     RegisterWidgetKind("TRadioButton", &radio);
     RegisterWidgetKind("TCustomGroupBox", &group);
+    RegisterWidgetKind("TSpinEdit", &spin);
 }
 
 }  // namespace kw
