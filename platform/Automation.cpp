@@ -71,9 +71,11 @@ struct ClassRegistry {
     std::vector<std::unique_ptr<DynLib>> libraries;
 };
 
+// Never destroyed: factories may live in libraries that unload at exit, and
+// objects created through them may outlive every static destructor.
 ClassRegistry& registry() {
-    static ClassRegistry instance;
-    return instance;
+    static ClassRegistry* instance = new ClassRegistry();
+    return *instance;
 }
 
 AutoFactory findFactory(const std::string& className) {
