@@ -40,8 +40,11 @@ public:
     void Invalidate(TControl& control) override;
     void Update(TControl& control) override;
     void SetFocus(TWinControl& control) override;
-    // Shows a pop-up menu at a screen point and runs the chosen item.
+    // Shows a pop-up menu at a screen point and runs the chosen item (not
+    // while a widget shows that menu itself: see MenuShownByWidget).
     void ShowPopupMenu(TPopupMenu& menu, TPoint at);
+    // While set, the class library's pop-ups are shown by a widget's own menu.
+    void MenuShownByWidget(bool shown) { menuShownByWidget_ = shown; }
     void ScreenCursorChanged(int cursor);
     void RunModal(TCustomForm& form) override;
     void ProcessEvents() override;
@@ -100,6 +103,7 @@ private:
     HWND nextHandle_ = 0x10000;
     TCursor screenCursor_ = crDefault;
     bool popupShown_ = false;
+    bool menuShownByWidget_ = false;
     friend class TInputFilter;
 };
 

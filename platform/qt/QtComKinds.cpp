@@ -342,7 +342,9 @@ public:
             TMirror* mirror = MirrorAt(button);
             if (!mirror) return;
             auto* tool = static_cast<TToolButton*>(mirror->Control);
+            QtBackend()->MenuShownByWidget(true);
             QtBackend()->UserInput([tool] { tool->ClickArrow(); });
+            QtBackend()->MenuShownByWidget(false);
             if (!tool->DropdownMenu()) return;
             auto chosen = std::make_shared<std::unordered_map<const QAction*, TMenuItem*>>();
             QMenu* items = BuildMenu(*tool->DropdownMenu()->Items(), menu, *chosen);

@@ -57,6 +57,7 @@ QMenu* BuildMenu(const TMenuItem& root, QWidget* parent, std::unordered_map<cons
 
 void TQtBackend::ShowPopupMenu(TPopupMenu& menu, TPoint at) {
     popupShown_ = true;
+    if (menuShownByWidget_) return;
     std::unordered_map<const QAction*, TMenuItem*> chosen;
     TComponent* component = menu.PopupComponent();
     auto* control = dynamic_cast<TControl*>(component);
