@@ -457,6 +457,30 @@ public:
     }
 };
 
+// Radio buttons of other families (a button control publishing Checked and
+// Alignment): read through their published properties, as the platform's
+// property access does; the caption takes the font colour from the palette.
+class TPublishedRadioKind : public TButtonKindBase<QRadioButton> {
+public:
+    QWidget* Create(TMirror& m, QWidget* parent) const override {
+        auto* radio = new QRadioButton(parent);
+        radio->setAutoExclusive(false);
+        return radio;
+    }
+    void SyncState(TMirror& m) const override {
+        auto* radio = static_cast<QRadioButton*>(m.Widget.data());
+        const TClassInfo& info = m.Control->ClassInfo();
+        if (const TPropInfo* checked = info.FindProp("Checked"); checked && checked->GetOrd) {
+            const bool on = checked->GetOrd(*m.Control) != 0;
+            if (radio->isChecked() != on) radio->setChecked(on);
+        }
+        if (const TPropInfo* alignment = info.FindProp("Alignment"); alignment && alignment->GetOrd) {
+            const auto side = MarkSide(static_cast<TAlignment>(alignment->GetOrd(*m.Control)));
+            if (radio->layoutDirection() != side) radio->setLayoutDirection(side);
+        }
+    }
+};
+
 // ---------------------------------------------------------------- group box
 
 class TGroupBoxKind : public TWidgetKind {
@@ -484,6 +508,7 @@ void RegisterStdKinds() {
     static const TRadioButtonKind radio;
     static const TGroupBoxKind group;
     static const TSpinKind spin;
+    static const TPublishedRadioKind publishedRadio;
     RegisterWidgetKind("TCustomLabel", &label);
     RegisterWidgetKind("TCustomEdit", &edit);
     RegisterWidgetKind("TMemo", &memo);
@@ -494,6 +519,7 @@ void RegisterStdKinds() {
     RegisterWidgetKind("TRadioButton", &radio);
     RegisterWidgetKind("TCustomGroupBox", &group);
     RegisterWidgetKind("TSpinEdit", &spin);
+    RegisterWidgetKind("TKwRadioButton", &publishedRadio);
 }
 
 }  // namespace kw
