@@ -11,14 +11,16 @@ namespace {
 
 // The text of a row in a column: the caption in column 0, sub-item c - 1 in
 // column c (empty when there is none).
-std::string RowText(const TListItem* item, int column) {
+const std::string NoText;
+
+const std::string& RowText(const TListItem* item, int column) {
     if (column == 0) return item->Caption();
     const TStrings& sub = *item->SubItems();
-    return column >= 1 && column - 1 < sub.Count() ? sub[column - 1] : std::string();
+    return column >= 1 && column - 1 < sub.Count() ? sub[column - 1] : NoText;
 }
 
-std::string ValueText(const std::vector<std::string>& values, int column) {
-    return column >= 0 && column < static_cast<int>(values.size()) ? values[column] : std::string();
+const std::string& ValueText(const std::vector<std::string>& values, int column) {
+    return column >= 0 && column < static_cast<int>(values.size()) ? values[column] : NoText;
 }
 
 }  // namespace
@@ -96,7 +98,9 @@ int TVelListView::InsertionIndex(const std::vector<std::string>& values) const {
         const TListItem* row = Items()->Item(mid);
         const int c = CompareRowsBy(
             0, 1,
-            [&](int which, int column) { return which == 0 ? ValueText(values, column) : RowText(row, column); },
+            [&](int which, int column) -> const std::string& {
+                return which == 0 ? ValueText(values, column) : RowText(row, column);
+            },
             sortColumn_, sortAscending_);
         if (c < 0)
             high = mid;
