@@ -46,6 +46,16 @@ public:
     void SetDesignType(TDesignType designType) { designType_ = designType; }
     const TTranslator* Translator() const { return translator_.get(); }
 
+    // Converts the form for the screen (nothing without a UI conversion):
+    // on a Big5 system its caption to Big5; its hints, and of every
+    // component it owns the fonts (Chinese font of the conversion), captions
+    // and hints, string lists (combo boxes keep their index), status panels,
+    // owner-drawn combo box, list box and menu styles; for a Big5 screen also
+    // tab sets, list views, tree views, string grids, combo box selections
+    // and selection panels. The application's icon, hint and menu fonts get
+    // the Chinese font too.
+    void ConvertForm(TComponent* form);
+
     // A converted copy of the value: texts alone or in arrays (any depth)
     // converted by the type; other scalars come back as texts. Empty and
     // null values, type 0 and a converter without translator give a copy.

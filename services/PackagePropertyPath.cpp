@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/CodePage.h"
+#include "platform/ComCtrls.h"
 #include "platform/SysUtils.h"
 #include "services/PropAccess.h"
 
@@ -56,11 +57,26 @@ TObject* StepIntoItem(TObject* current, const std::string& name, int index)
 {
     if (auto* collection = dynamic_cast<TCollection*>(current))
         return index < collection->Count() ? collection->Items(index) : current;
+    if (auto* listView = dynamic_cast<TListView*>(current)) {
+        if (SameText(name, "Columns"))
+            return index < listView->Columns()->Count() ? listView->Columns()->Items(index) : current;
+        return index < listView->Items()->Count() ? listView->Items()->Item(index) : current;
+    }
+    if (auto* treeView = dynamic_cast<TTreeView*>(current); treeView && SameText(name, "Items"))
+        return index < treeView->Items()->Count() ? treeView->Items()->Item(index) : current;
     return current;
 }
 
 void ApplyToLastSegment(TObject* current, const std::string& name, const std::string& value)
 {
+    if (auto* item = dynamic_cast<TListItem*>(current); item && SameText(name, "Caption")) {
+        item->SetCaption(value);
+        return;
+    }
+    if (auto* node = dynamic_cast<TTreeNode*>(current); node && SameText(name, "Text")) {
+        node->SetText(value);
+        return;
+    }
     TrySetPropertyPath(current, name, Variant(value, CP_DESIGN));
 }
 

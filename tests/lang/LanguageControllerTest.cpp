@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ComCtrls.h"
 #include "platform/FilePaths.h"
 #include "services/KwLangController.h"
 #include "tests/lang/LangFixtureForm.h"
@@ -89,6 +90,38 @@ TEST_F(LanguageControllerTest, ExcludedNamesAreSkippedButWhatTheyOwnIsStillRead)
     EXPECT_EQ(Part<TButton>("btnOk").Caption(), DesignText("确定"));
     EXPECT_EQ(Part<TButton>("btnCancel").Caption(), DesignText("取消"));
     EXPECT_EQ(inner->Caption(), "Inner");
+}
+
+TEST_F(LanguageControllerTest, NumberedStepsReachCollectionItemsListItemsAndTreeNodes)
+{
+    auto* status = new TStatusBar(form_);
+    status->SetName("stbMain");
+    for (const char* text : {"a", "b", "c"})
+        status->Panels()->Add()->SetText(text);
+    auto* list = new TListView(form_);
+    list->SetName("lvList");
+    for (const char* caption : {"c0", "c1"})
+        list->Columns()->Add()->SetCaption(caption);
+    list->Items()->Add()->SetCaption("i0");
+    auto* tree = new TTreeView(form_);
+    tree->SetName("tvTree");
+    tree->Items()->Add(nullptr, "n0");
+    WritePackage("CHS", "TfrmSample", R"(<L>
+        <stbMain Panels.Items_1.Text="B" Panels.Items_9.Text="X" Panels.Stuff_0.Text="Y"/>
+        <lvList Columns_0.Caption="Code" Columns.ITEMS_1.Caption="Name" Items_0.Caption="Row"
+                Items_7.Caption="Z"/>
+        <tvTree items_0.Text="Root"/>
+        </L>)");
+    Apply("TfrmSample");
+    std::vector<std::string> panels;
+    for (int i = 0; i < status->Panels()->Count(); ++i)
+        panels.push_back(status->Panels()->Items(i)->Text());
+    EXPECT_EQ(panels, (std::vector<std::string>{"a", "B", "c"}));  // item 9 does not exist: no change
+    EXPECT_EQ(list->Columns()->Items(0)->Caption(), "Code");
+    EXPECT_EQ(list->Columns()->Items(1)->Caption(), "Name");
+    EXPECT_EQ(list->Items()->Item(0)->Caption(), "Row");
+    EXPECT_EQ(list->Items()->Count(), 1);
+    EXPECT_EQ(tree->Items()->Item(0)->Text(), "Root");
 }
 
 TEST_F(LanguageControllerTest, FailedAssignmentsAreSkippedAndTheRestApplies)
