@@ -13,12 +13,12 @@
 namespace kw {
 namespace {
 
-// n distinct rows in a scattered order (7919 is prime to both sizes).
-std::vector<std::vector<std::string>> DistinctRows(int n) {
+// n distinct rows, scattered (7919 is prime to both sizes) or ascending.
+std::vector<std::vector<std::string>> DistinctRows(int n, bool scattered) {
     std::vector<std::vector<std::string>> rows;
     rows.reserve(n);
     for (int i = 0; i < n; ++i) {
-        const int k = static_cast<int>((static_cast<long long>(i) * 7919) % n);
+        const int k = scattered ? static_cast<int>((static_cast<long long>(i) * 7919) % n) : i;
         rows.push_back({Format("ITEM%.6d", {k}), Format("Part %d", {k % 97}), IntToStr(k % 13)});
     }
     return rows;
@@ -27,7 +27,7 @@ std::vector<std::vector<std::string>> DistinctRows(int n) {
 // Only the AddRow calls are timed: making the panel and emptying it again
 // are not part of the cost.
 void AddRowSortedUniqueAutoSized(benchmark::State& state) {
-    const auto rows = DistinctRows(static_cast<int>(state.range(0)));
+    const auto rows = DistinctRows(static_cast<int>(state.range(0)), state.range(1) != 0);
     TSelectPanel panel(nullptr);
     panel.SetStyle(sp_Discrete);
     panel.SetCheckDuplicate(cd_CaseInsensitive);
@@ -43,7 +43,13 @@ void AddRowSortedUniqueAutoSized(benchmark::State& state) {
         panel.ClearRows();
     }
 }
-BENCHMARK(AddRowSortedUniqueAutoSized)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+// Second argument: 1 scattered input (rows go in between), 0 ascending input.
+BENCHMARK(AddRowSortedUniqueAutoSized)
+    ->Args({1000, 1})
+    ->Args({10000, 1})
+    ->Args({1000, 0})
+    ->Args({10000, 0})
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kw
