@@ -45,7 +45,7 @@ void TTabSheet::SetPageControl(TPageControl* control) {
 
 void TTabSheet::VisibleChanged() {
     TWinControl::VisibleChanged();
-    if (ComponentState() & (csLoading | csDestroying)) return;
+    if ((ComponentState() & csLoading) || Destroying()) return;
     if (Visible())
         OnShow(this);
     else
@@ -128,7 +128,7 @@ void TPageControl::RemovePage(TTabSheet* page) {
     if (page == activePage_) {
         TTabSheet* next = FindNextPage(page, true, false);
         activePage_ = nullptr;
-        if (next && next != page && !(ComponentState() & csDestroying)) SetActivePage(next);
+        if (next && next != page && !Destroying()) SetActivePage(next);
     }
     pages_.erase(std::remove(pages_.begin(), pages_.end(), page), pages_.end());
     page->pageControl_ = nullptr;

@@ -205,6 +205,13 @@ bool TControl::Showing() const {
     return true;
 }
 
+bool TControl::Destroying() const {
+    for (const TControl* c = this; c; c = c->parent_)
+        if ((c->ComponentState() & csDestroying) || (c->Owner() && (c->Owner()->ComponentState() & csDestroying)))
+            return true;
+    return false;
+}
+
 void TControl::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;

@@ -125,6 +125,8 @@ public:
     void Hide() { SetVisible(false); }
     // Visible up to the form (or up to a control without parent).
     bool Showing() const;
+    // This control, a container of it or its owner is being destroyed.
+    bool Destroying() const;
     bool Enabled() const { return enabled_; }
     virtual void SetEnabled(bool enabled);
 

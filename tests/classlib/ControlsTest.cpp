@@ -368,5 +368,21 @@ TEST_F(ControlsTest, DropDownButtonsPopUpTheirMenuAndRadioItemsCheckOneAtATime) 
     EXPECT_EQ(GetLongHint("Save"), "Save");
 }
 
+TEST_F(ControlsTest, FreeingAFormRaisesNoPageEventsOnTheWay) {
+    auto* owned = new TForm(nullptr);
+    auto* pages = new TPageControl(owned);
+    pages->SetParent(owned);
+    int shows = 0;
+    for (int i = 0; i < 3; ++i) {
+        auto* sheet = new TTabSheet(owned);
+        sheet->SetPageControl(pages);
+        sheet->OnShow = [&](TObject*) { ++shows; };
+    }
+    pages->SetActivePageIndex(2);
+    EXPECT_EQ(shows, 1);
+    owned->Free();  // the active sheet goes first: no other sheet is shown
+    EXPECT_EQ(shows, 1);
+}
+
 }  // namespace
 }  // namespace kw
