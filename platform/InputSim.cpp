@@ -15,8 +15,28 @@ void Deliver(TControl& control, uint32_t msg, WPARAM w, LPARAM l) {
 }
 }  // namespace
 
+namespace {
+// A user can reach a control that is showing and enabled up to its form,
+// on a form that no other modal form blocks.
+bool Reachable(const TControl& control) {
+    for (const TControl* c = &control; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    TCustomForm* form = GetParentForm(&control);
+    for (int i = 0; i < Screen()->FormCount(); ++i) {
+        TCustomForm* other = Screen()->Forms(i);
+        if (other != form && other->Modal() && other->Visible()) {
+            // Forms shown after the modal one (its own dialogs) stay reachable.
+            bool shownLater = false;
+            for (int j = i + 1; j < Screen()->FormCount(); ++j) shownLater |= Screen()->Forms(j) == form;
+            if (!shownLater) return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
 bool ClickControl(TControl& control, int x, int y) {
-    if (!control.Showing() || !control.Enabled()) return false;
+    if (!Reachable(control)) return false;
     Deliver(control, WM_LBUTTONDOWN, MK_LBUTTON, MakeMouseLParam(x, y));
     Deliver(control, WM_LBUTTONUP, 0, MakeMouseLParam(x, y));
     return true;

@@ -10,8 +10,8 @@
 
 namespace kw {
 
-// A left click on a control the user can reach (showing and enabled);
-// false when the control cannot be clicked.
+// A left click on a control the user can reach (showing and enabled up to
+// its form, on a form no modal form blocks); false when it cannot be clicked.
 bool ClickControl(TControl& control, int x = 0, int y = 0);
 bool DoubleClickControl(TControl& control);
 // The control that receives keys: the active form's focused control, or the

@@ -35,6 +35,23 @@ TEST_F(ModalTest, ModalFormsTakeTheirAnswerFromTheQueue) {
     EXPECT_EQ(ui.Shown()[0].Result, mrOk);
 }
 
+TEST_F(ModalTest, AModalFormBlocksClicksOnTheOtherForms) {
+    TForm main(nullptr);
+    auto* button = new TButton(&main);
+    button->SetParent(&main);
+    main.Show();
+    TForm dialog(nullptr);
+    bool reachedMain = true;
+    ui.AnswerWith([&](TCustomForm& f) {
+        reachedMain = ClickControl(*button);
+        f.SetModalResult(mrOk);
+    });
+    dialog.ShowModal();
+    EXPECT_FALSE(reachedMain);
+    EXPECT_TRUE(ClickControl(*button));
+    EXPECT_EQ(Screen()->ActiveForm(), &main);
+}
+
 TEST_F(ModalTest, AVisibleFormCannotBeShownModally) {
     TForm form(nullptr);
     form.Show();
