@@ -384,5 +384,26 @@ TEST_F(ControlsTest, FreeingAFormRaisesNoPageEventsOnTheWay) {
     EXPECT_EQ(shows, 1);
 }
 
+TEST_F(ControlsTest, LabelsSizeThemselvesToTheirCaptionAndFormsCentreOnTheScreen) {
+    auto* label = Make<TLabel>();
+    label->Font()->SetHeight(-12);
+    label->SetCaption("&Name");  // the accelerator mark takes no room
+    EXPECT_EQ(label->DisplayText(), "Name");
+    EXPECT_EQ(label->Width(), 4 * 6);
+    EXPECT_EQ(label->Height(), 12);
+    label->SetCaption("");
+    EXPECT_EQ(label->Width(), 6);  // an empty caption keeps the room of a blank
+    label->SetAutoSize(false);
+    label->SetCaption("a much longer caption");
+    EXPECT_EQ(label->Width(), 6);
+
+    form->SetBounds(0, 0, 509, 355);
+    form->SetPosition(poScreenCenter);
+    form->Show();
+    TSize screen = ui.ScreenSize();
+    EXPECT_EQ(form->Left(), (screen.cx - 509) / 2);
+    EXPECT_EQ(form->Top(), (screen.cy - 355) / 2);
+}
+
 }  // namespace
 }  // namespace kw
