@@ -6,6 +6,10 @@
 
 namespace kw {
 
+// The file extension of shared libraries on this platform (".Dll" where
+// the system names its libraries for Windows).
+inline constexpr const char* LibraryExtension = ".so";
+
 // A loaded shared library, unloaded when the object goes. Names are passed
 // through NormalisePath, so a stored "\" path loads too; a bare name is
 // searched as the dynamic loader does.
@@ -22,6 +26,8 @@ public:
     // Unloads what was loaded before. False when loading fails (ErrorText).
     bool Load(const std::string& fileName);
     void Unload();
+    // Leaves the library loaded for the rest of the process and forgets it.
+    void Release() { handle_ = nullptr; }
     bool IsLoaded() const { return handle_ != nullptr; }
 
     // The address of an export, or nullptr (ErrorText says why).

@@ -304,7 +304,11 @@ bool Variant::operator==(const Variant& other) const {
         case VarType::Int64: return int_ == other.int_;
         case VarType::Double:
         case VarType::Date: return double_ == other.double_;
-        case VarType::String: return text_ == other.text_;
+        case VarType::String: {
+            // The same bytes in two code pages are two different texts.
+            const auto resolved = [](int cp) { return cp == CP_ACP ? SystemCodePage() : cp; };
+            return text_ == other.text_ && resolved(codePage_) == resolved(other.codePage_);
+        }
         case VarType::WideString: return wide_ == other.wide_;
         case VarType::Array: return *array_ == *other.array_;
         case VarType::Dispatch: return object_ == other.object_;

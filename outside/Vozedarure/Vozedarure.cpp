@@ -39,8 +39,9 @@ private:
     std::mutex lock_;
 };
 
-ChineseScript toTraditional(OPENCC_DEFAULT_CONFIG_SIMP_TO_TRAD);
-ChineseScript toSimplified(OPENCC_DEFAULT_CONFIG_TRAD_TO_SIMP);
+// The Taiwan standard: its characters are those Big5 holds (啟, not 啓).
+ChineseScript toTraditional("s2tw.json");
+ChineseScript toSimplified("tw2s.json");
 
 char* ownedCopy(const std::string& text) {
     char* copy = static_cast<char*>(std::malloc(text.size() + 1));

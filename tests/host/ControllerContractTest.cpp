@@ -173,8 +173,9 @@ TEST_F(ControllerContractTest, FreeFormAndTheDestructorRaiseTheDestroyEventOnce)
     EXPECT_TRUE(controller->IsFormFreed());
     EXPECT_EQ(std::count(log.codes.begin(), log.codes.end(), EV_FORM_DESTROYED), 1);
 
+    EventLog secondLog;  // outlives the controller that reports to it
     std::unique_ptr<TDLLBaseController> second(ModuleGetController()());
-    EventLog secondLog;
+    second->HostObject = controller->HostObject;
     secondLog.controller = second.get();
     second->OnEvent = {&EventLog::Receive, &secondLog};
     ASSERT_EQ(second->CreateForm(ShellParams()), 0);

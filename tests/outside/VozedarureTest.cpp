@@ -36,6 +36,11 @@ TEST_F(Vozedarure, GbBecomesTraditionalBig5AndBack) {
     EXPECT_EQ(Call("BIG5toGB", big5), gb);
 }
 
+TEST_F(Vozedarure, TraditionalCharactersStayWithinBig5) {
+    // 开启 becomes 開啟: the variant 啓 has no Big5 code.
+    EXPECT_EQ(Call("GBtoBIG5", Utf8ToCodePage("开启", CP_GBK)), Utf8ToCodePage("開啟", CP_BIG5));
+}
+
 TEST_F(Vozedarure, PlainTextAndEmptyTextPassThrough) {
     EXPECT_EQ(Call("GBtoBIG5", "KTXR58 ok"), "KTXR58 ok");
     EXPECT_EQ(Call("BIG5toGB", ""), "");
