@@ -64,7 +64,7 @@ public:
             if constexpr (!std::is_null_pointer_v<S>)
                 p.SetOrd = [set](TObject& o, int64_t v) { Put(set, o, static_cast<V>(v)); };
         }
-        info_.AddProp(std::move(p));
+        last_ = &info_.AddProp(std::move(p));
         return *this;
     }
 
@@ -73,7 +73,7 @@ public:
     template <class G, class S = std::nullptr_t>
     TClassBuilder& Object(const char* name, G get, S set = nullptr) {
         Prop(name, get, set);
-        const_cast<TPropInfo&>(info_.OwnProps().back()).OwnsObject = true;
+        last_->OwnsObject = true;
         return *this;
     }
 
@@ -150,6 +150,7 @@ private:
     }
 
     TClassInfo& info_;
+    TPropInfo* last_ = nullptr;
 };
 
 }  // namespace kw

@@ -32,8 +32,8 @@ public:
 class TPersistent : public TObject {
     KW_CLASS(TPersistent)
 public:
-    // Copies the contents of Source; raises EConvertError-like
-    // EPropertyError ("Cannot assign a X to a Y") when the classes do not fit.
+    // Copies the contents of Source; raises EPropertyError ("Cannot assign
+    // a X to a Y") when the classes do not fit.
     virtual void Assign(const TPersistent* source);
 
 protected:

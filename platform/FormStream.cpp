@@ -1,5 +1,6 @@
 #include "platform/FormStream.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/CodePage.h"

@@ -269,13 +269,14 @@ const TMessageHandler* TClassInfo::FindMessageHandler(uint32_t msg) const {
     return nullptr;
 }
 
-void TClassInfo::AddProp(TPropInfo prop) {
+TPropInfo& TClassInfo::AddProp(TPropInfo prop) {
     for (auto& p : props_)
         if (SameName(p.Name, prop.Name)) {
             p = std::move(prop);
-            return;
+            return p;
         }
     props_.push_back(std::move(prop));
+    return props_.back();
 }
 
 void TClassInfo::AddMethod(std::string name, void* code, std::type_index signature) {

@@ -215,7 +215,7 @@ public:
     const TComponentFactory& Factory() const { return factory_; }
 
     // Filled by TClassBuilder.
-    void AddProp(TPropInfo prop);
+    TPropInfo& AddProp(TPropInfo prop);
     void AddMethod(std::string name, void* code, std::type_index signature);
     void AddComponentField(std::string name, std::function<void(TObject&, TComponent*)> setter);
     void AddMessageHandler(uint32_t msg, TMessageHandler handler);
