@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "controls/DisabledGlyph.h"
+#include "controls/KwcEdit.h"
 #include "controls/SelectPnl.h"
 #include "platform/Buttons.h"
 #include "platform/ClassBuilder.h"
@@ -71,6 +72,7 @@ void TKWForm::GiveGlyphsDisabledImages() {
     for (TComponent* component : ComponentList()) {
         if (auto* speed = dynamic_cast<TSpeedButton*>(component)) GiveDisabledImage(speed);
         if (auto* bitBtn = dynamic_cast<TBitBtn*>(component)) GiveDisabledImage(bitBtn);
+        if (auto* btnEdit = dynamic_cast<TKwBtnDBEdit*>(component)) GiveDisabledImage<TSpeedButton>(btnEdit->Button());
         if (auto* panel = dynamic_cast<TSelectPanel*>(component)) {
             GiveDisabledImage<TSpeedButton>(panel->ListLookupButton());
             GiveDisabledImage<TSpeedButton>(panel->DeleteButton());
