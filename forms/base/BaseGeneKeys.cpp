@@ -5,6 +5,7 @@
 #include "forms/base/BaseGene.h"
 #include "platform/Automation.h"
 #include "platform/ComCtrls.h"
+#include "platform/Grids.h"
 #include "platform/SysUtils.h"
 #include "platform/StdCtrls.h"
 
@@ -81,6 +82,19 @@ void TfrmBaseGene::FormKeyPress(TObject*, char& key) {
     const int caretLine = MemoCaretLine(active);
     const bool onLastPage = !pgOption || pgOption->ActivePageIndex() >= pgOption->PageCount() - 1;
 
+    if (auto* grid = dynamic_cast<TDrawGrid*>(active)) {
+        // Enter walks the cells: right, then on to the first cell of the
+        // next row, adding a row at the end.
+        key = 0;
+        if (grid->Col() == grid->ColCount() - 1) {
+            if (grid->Row() == grid->RowCount() - 1) grid->SetRowCount(grid->RowCount() + 1);
+            grid->SetRow(grid->Row() + 1);
+            grid->SetCol(grid->FixedCols());
+        } else {
+            grid->SetCol(grid->Col() + 1);
+        }
+        return;
+    }
     if (IsPageEndControl(active)) {
         if (caretLine >= 0 && caretLine < 2) return;  // the memo takes the line break
         key = 0;

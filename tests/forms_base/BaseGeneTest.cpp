@@ -8,6 +8,7 @@
 #include "forms/report/Ktxr58CF.h"
 #include "platform/Buttons.h"
 #include "platform/ComCtrls.h"
+#include "platform/Grids.h"
 #include "platform/InputSim.h"
 #include "platform/Mask.h"
 #include "platform/SocketConn.h"
@@ -348,4 +349,25 @@ TEST_F(BaseGeneTest, EnterOnAPageEndControlOfTheLastPageDoesNothing) {
     PressKey(VK_RETURN);
     EXPECT_EQ(form->pgOption->ActivePageIndex(), 1);
     EXPECT_EQ(form->ActiveControl(), form->edPrintDate);
+}
+
+TEST_F(BaseGeneTest, EnterWalksTheCellsOfAGrid) {
+    ASSERT_TRUE(form->Initialize(ShellParams(5)));
+    auto* grid = new TStringGrid(form);
+    grid->SetParent(form->tsOption1);
+    grid->SetColCount(3);
+    grid->SetRowCount(2);
+    grid->SetFixedCols(1);
+    grid->SetFixedRows(1);
+    form->Show();
+    grid->SetFocus();
+    grid->SetCol(1);
+    grid->SetRow(1);
+    PressKey(VK_RETURN);
+    EXPECT_EQ(grid->Col(), 2);  // one cell to the right
+    PressKey(VK_RETURN);        // last column of the last row: a new row
+    EXPECT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Col(), 1);  // the first column that is not fixed
+    EXPECT_EQ(form->ActiveControl(), grid);
 }
