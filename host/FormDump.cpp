@@ -4,6 +4,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "platform/HeadlessBackend.h"
 
 namespace kw {
@@ -24,6 +25,8 @@ std::string ShownText(const TComponent& component) {
     for (const TComponent* c = component.Owner(); c && !holder; c = c->Owner())
         holder = dynamic_cast<const TControl*>(c);
     const std::string text = caption->GetStr(component);
+    // Menus are drawn with the screen's menu font.
+    if (component.InheritsFrom("TMenuItem")) return JsonString(THeadlessBackend::Readable(text, *Screen()->MenuFont()));
     return JsonString(holder ? THeadlessBackend::Readable(text, *holder->Font())
                              : CodePageToUtf8(text, SystemCodePage()));
 }
