@@ -108,48 +108,45 @@ KW_BEGIN_CLASS(TFont, TPersistent)
     b.Prop("Style", TypeFontStyles(), &TFont::Style, &TFont::SetStyle);
 KW_END_CLASS(TFont)
 
+namespace {
+// Stores value in field; true when that changed it.
+template <class T>
+bool StoreChange(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+
+// Rounds halves away from zero, as the platform's MulDiv does.
+int RoundAsMulDiv(double v) { return static_cast<int>(v < 0 ? std::ceil(v - 0.5) : std::floor(v + 0.5)); }
+}  // namespace
+
 TFont::TFont() = default;
 
 void TFont::Changed() { OnChange(this); }
 
 void TFont::SetName(const std::string& name) {
-    if (name.empty() || name == name_) return;
-    name_ = name;
-    Changed();
+    if (!name.empty() && StoreChange(name_, name)) Changed();
 }
 void TFont::SetCharset(TFontCharset charset) {
-    if (charset == charset_) return;
-    charset_ = charset;
-    Changed();
+    if (StoreChange(charset_, charset)) Changed();
 }
 void TFont::SetHeight(int height) {
-    if (height == height_) return;
-    height_ = height;
-    Changed();
+    if (StoreChange(height_, height)) Changed();
 }
 int TFont::Size() const {
-    // Size = -Height * 72 / PixelsPerInch, rounded as the platform's MulDiv.
-    double v = -static_cast<double>(height_) * 72.0 / pixelsPerInch_;
-    return static_cast<int>(v < 0 ? std::ceil(v - 0.5) : std::floor(v + 0.5));
+    // Size = -Height * 72 / PixelsPerInch.
+    return RoundAsMulDiv(-static_cast<double>(height_) * 72.0 / pixelsPerInch_);
 }
-void TFont::SetSize(int size) {
-    double v = static_cast<double>(size) * pixelsPerInch_ / 72.0;
-    SetHeight(-static_cast<int>(v < 0 ? std::ceil(v - 0.5) : std::floor(v + 0.5)));
-}
+void TFont::SetSize(int size) { SetHeight(-RoundAsMulDiv(static_cast<double>(size) * pixelsPerInch_ / 72.0)); }
 void TFont::SetStyle(TFontStyles style) {
-    if (style == style_) return;
-    style_ = style;
-    Changed();
+    if (StoreChange(style_, style)) Changed();
 }
 void TFont::SetColor(TColor color) {
-    if (color == color_) return;
-    color_ = color;
-    Changed();
+    if (StoreChange(color_, color)) Changed();
 }
 void TFont::SetPitch(TFontPitch pitch) {
-    if (pitch == pitch_) return;
-    pitch_ = pitch;
-    Changed();
+    if (StoreChange(pitch_, pitch)) Changed();
 }
 
 int TFont::CodePage() const { return CodePageOfCharset(charset_); }
@@ -211,6 +208,24 @@ void TPen::Assign(const TPersistent* source) {
 KW_BEGIN_CLASS(TCanvas, TPersistent)
 KW_END_CLASS(TCanvas)
 
+namespace {
+// A one-pixel frame just inside r.
+void DrawFrame(TBitmap& target, const TRect& r, TColor c) {
+    for (int x = r.Left; x < r.Right; ++x) {
+        target.SetPixel(x, r.Top, c);
+        target.SetPixel(x, r.Bottom - 1, c);
+    }
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        target.SetPixel(r.Left, y, c);
+        target.SetPixel(r.Right - 1, y, c);
+    }
+}
+
+TCanvasText TextInFont(int x, int y, const std::string& text, const TFont& font) {
+    return {x, y, text, font.Color(), (font.Style() & (1u << fsBold)) != 0};
+}
+}  // namespace
+
 TCanvas::TCanvas(TBitmap* target) : target_(target), font_(new TFont), brush_(new TBrush), pen_(new TPen) {}
 
 TCanvas::~TCanvas() {
@@ -233,30 +248,13 @@ void TCanvas::FillRect(const TRect& r) {
 }
 
 void TCanvas::FrameRect(const TRect& r) {
-    if (!target_) return;
-    TColor c = ColorToRGB(brush_->Color());
-    for (int x = r.Left; x < r.Right; ++x) {
-        target_->SetPixel(x, r.Top, c);
-        target_->SetPixel(x, r.Bottom - 1, c);
-    }
-    for (int y = r.Top; y < r.Bottom; ++y) {
-        target_->SetPixel(r.Left, y, c);
-        target_->SetPixel(r.Right - 1, y, c);
-    }
+    if (target_) DrawFrame(*target_, r, ColorToRGB(brush_->Color()));
 }
 
 void TCanvas::Rectangle(const TRect& r) {
     FillRect(Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1));
     if (pen_->Style() == psClear || !target_) return;
-    TColor c = ColorToRGB(pen_->Color());
-    for (int x = r.Left; x < r.Right; ++x) {
-        target_->SetPixel(x, r.Top, c);
-        target_->SetPixel(x, r.Bottom - 1, c);
-    }
-    for (int y = r.Top; y < r.Bottom; ++y) {
-        target_->SetPixel(r.Left, y, c);
-        target_->SetPixel(r.Right - 1, y, c);
-    }
+    DrawFrame(*target_, r, ColorToRGB(pen_->Color()));
 }
 
 void TCanvas::LineTo(int x, int y) {
@@ -303,13 +301,13 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
         TSize s = TextExtent(text);
         FillRect(Bounds(x, y, s.cx, s.cy));
     }
-    texts_.push_back({x, y, text, font_->Color(), (font_->Style() & (1u << fsBold)) != 0});
+    texts_.push_back(TextInFont(x, y, text, *font_));
     penPos_ = {x + TextWidth(text), y};
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
     FillRect(r);
-    texts_.push_back({x, y, text, font_->Color(), (font_->Style() & (1u << fsBold)) != 0});
+    texts_.push_back(TextInFont(x, y, text, *font_));
 }
 
 void TCanvas::DrawText(const TRect& r, const std::string& text, uint32_t flags) {
@@ -318,7 +316,7 @@ void TCanvas::DrawText(const TRect& r, const std::string& text, uint32_t flags) 
     if (flags & tfCenter) x = r.Left + (r.Width() - s.cx) / 2;
     if (flags & tfRight) x = r.Right - s.cx;
     if (flags & tfVerticalCenter) y = r.Top + (r.Height() - s.cy) / 2;
-    texts_.push_back({x, y, text, font_->Color(), (font_->Style() & (1u << fsBold)) != 0});
+    texts_.push_back(TextInFont(x, y, text, *font_));
 }
 
 TSize TCanvas::TextExtent(const std::string& text) const { return Backend().TextExtent(*font_, text); }
