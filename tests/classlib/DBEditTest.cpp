@@ -10,26 +10,16 @@
 #include "platform/InputSim.h"
 #include "platform/SocketConn.h"
 #include "tests/classlib/HeadlessFixture.h"
+#include "tests/classlib/RecordsServer.h"
 
 namespace kw {
 namespace {
 
 const char* const ProviderClass = "KwClasslibTest.DBEditProvider";
 
-// A server object whose provider "pvdItems" delivers two records.
-class TItemsServer : public DispatchObject {
-public:
-    TItemsServer() : DispatchObject(ProviderClass) {
-        AddMethod("AS_GetRecords", [](Args&) {
-            auto row = [](const char* code, const char* name) {
-                return Variant::ArrayOf({Variant(code), Variant(name)});
-            };
-            return Variant::ArrayOf({Variant::ArrayOf({Variant("CODE"), Variant("NAME")}),
-                                     Variant::ArrayOf({row("A-1", "alpha"), row("B-2", "beta")})});
-        });
-    }
-};
-AutoClassRegistrar registrar(ProviderClass, [] { return std::make_shared<TItemsServer>(); });
+// A server whose provider "pvdItems" delivers two records.
+AutoClassRegistrar registrar(ProviderClass, testing::RecordsServerFactory(ProviderClass, {"CODE", "NAME"},
+                                                                             {{"A-1", "alpha"}, {"B-2", "beta"}}));
 
 class DBEditTest : public testing::HeadlessTest {
 protected:
@@ -44,12 +34,8 @@ protected:
         form = new TForm(Application());
         form->SetBounds(0, 0, 400, 300);
         form->Show();
-        connection.SetAddress(LocalServerAddress);
-        connection.SetServerName(ProviderClass);
-        dataSet = new TClientDataSet(form);
+        dataSet = testing::MakeItemsDataSet(form, connection, ProviderClass);
         dataSet->SetName("cdsItems");
-        dataSet->SetRemoteServer(&connection);
-        dataSet->SetProviderName("pvdItems");
         source = new TDataSource(form);
         edit = new TDBEdit(form);
         edit->SetName("edName");

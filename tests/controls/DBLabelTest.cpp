@@ -5,6 +5,7 @@
 #include "platform/ClientDataSet.h"
 #include "platform/HeadlessBackend.h"
 #include "platform/SocketConn.h"
+#include "tests/classlib/RecordsServer.h"
 #include "tests/controls/ControlsFixture.h"
 
 namespace kw {
@@ -137,25 +138,12 @@ namespace {
 
 const char* const ProviderClass = "KwControlsTest.Provider";
 
-// A server object whose provider "pvdItems" delivers one record.
-class TItemsServer : public DispatchObject {
-public:
-    TItemsServer() : DispatchObject(ProviderClass) {
-        AddMethod("AS_GetRecords", [](Args&) {
-            return Variant::ArrayOf({Variant::ArrayOf({Variant("ITEM_NO")}),
-                                     Variant::ArrayOf({Variant::ArrayOf({Variant("A-1")})})});
-        });
-    }
-};
-AutoClassRegistrar registrar(ProviderClass, [] { return std::make_shared<TItemsServer>(); });
+// A server whose provider "pvdItems" delivers one record.
+AutoClassRegistrar registrar(ProviderClass, testing::RecordsServerFactory(ProviderClass, {"ITEM_NO"}, {{"A-1"}}));
 
 TEST_F(DBLabel, TakesTheDisplayLabelOfTheBoundFieldOrKeepsItsCaption) {
     TSocketConnection connection(nullptr);
-    connection.SetAddress(LocalServerAddress);
-    connection.SetServerName(ProviderClass);
-    auto* dataSet = new TClientDataSet(form);
-    dataSet->SetRemoteServer(&connection);
-    dataSet->SetProviderName("pvdItems");
+    auto* dataSet = testing::MakeItemsDataSet(form, connection, ProviderClass);
     dataSet->Open();
     dataSet->FieldByName("ITEM_NO").SetDisplayLabel("Item number");
     auto* source = new TProbeSource(form);

@@ -11,6 +11,7 @@
 #include "platform/FormStream.h"
 #include "platform/InputSim.h"
 #include "platform/SocketConn.h"
+#include "tests/classlib/RecordsServer.h"
 #include "tests/controls/ControlsFixture.h"
 
 namespace kw {
@@ -205,18 +206,9 @@ TEST_F(BtnDBEdit, AnEditThatCannotTakeTheFocusGetsNoLookup) {
 
 const char* const ProviderClass = "KwControlsTest.KwDBEditProvider";
 
-// A server object whose provider "pvdItems" delivers two records.
-class TItemsServer : public DispatchObject {
-public:
-    TItemsServer() : DispatchObject(ProviderClass) {
-        AddMethod("AS_GetRecords", [](Args&) {
-            auto row = [](const char* no, const char* name) { return Variant::ArrayOf({Variant(no), Variant(name)}); };
-            return Variant::ArrayOf({Variant::ArrayOf({Variant("ITEM_NO"), Variant("ITEM_NAME")}),
-                                     Variant::ArrayOf({row("A-1", "bolt"), row("A-2", "nut")})});
-        });
-    }
-};
-AutoClassRegistrar registrar(ProviderClass, [] { return std::make_shared<TItemsServer>(); });
+// A server whose provider "pvdItems" delivers two records.
+AutoClassRegistrar registrar(ProviderClass, testing::RecordsServerFactory(ProviderClass, {"ITEM_NO", "ITEM_NAME"},
+                                                                             {{"A-1", "bolt"}, {"A-2", "nut"}}));
 
 class KwDBEditData : public testing::FormTest {
 protected:
@@ -226,12 +218,8 @@ protected:
 
     void SetUp() override {
         FormTest::SetUp();
-        connection.SetAddress(LocalServerAddress);
-        connection.SetServerName(ProviderClass);
-        dataSet = new TClientDataSet(form);
+        dataSet = testing::MakeItemsDataSet(form, connection, ProviderClass);
         dataSet->SetName("cdsItems");
-        dataSet->SetRemoteServer(&connection);
-        dataSet->SetProviderName("pvdItems");
         dataSet->Open();
         dataSet->FieldByName("ITEM_NAME").SetDisplayLabel("Item name");
         source = new TDataSource(form);
