@@ -106,6 +106,12 @@ void PackExt(Packer& pk, ExtType type, const char* data, size_t size) {
     pk.pack_ext_body(data, size);
 }
 
+// Text as a msgpack str: method names, error texts and wide strings in UTF-8.
+void PackUtf8(Packer& pk, const std::string& utf8) {
+    pk.pack_str(utf8.size());
+    pk.pack_str_body(utf8.data(), utf8.size());
+}
+
 void PackVariant(Packer& pk, const Variant& value) {
     switch (value.type()) {
     case VarType::Empty:
@@ -155,8 +161,7 @@ void PackVariant(Packer& pk, const Variant& value) {
         std::u16string wide = value.toWide();
         std::string utf8;
         if (WideToUtf8Strict(wide, utf8)) {
-            pk.pack_str(utf8.size());
-            pk.pack_str_body(utf8.data(), utf8.size());
+            PackUtf8(pk, utf8);
         } else {
             std::string raw;
             raw.reserve(wide.size() * 2);
@@ -367,8 +372,7 @@ std::string EncodeRequestFrame(const TRpcRequest& request) {
     pk.pack_array(4);
     pk.pack_int32(RequestTag);
     pk.pack_uint32(request.Id);
-    pk.pack_str(request.Method.size());
-    pk.pack_str_body(request.Method.data(), request.Method.size());
+    PackUtf8(pk, request.Method);
     pk.pack_array(static_cast<uint32_t>(request.Params.size()));
     for (const Variant& arg : request.Params) PackVariant(pk, arg);
     return FinishFrame(buffer);
@@ -381,8 +385,7 @@ std::string EncodeResponseFrame(const TRpcResponse& response) {
     pk.pack_int32(ResponseTag);
     pk.pack_uint32(response.Id);
     if (response.Failed) {
-        pk.pack_str(response.Error.size());
-        pk.pack_str_body(response.Error.data(), response.Error.size());
+        PackUtf8(pk, response.Error);
     } else {
         pk.pack_nil();
     }
