@@ -28,7 +28,7 @@ std::string DataTextToUtf8(const Variant& value, const std::string& what) {
 }
 
 std::string OptionalDataTextToUtf8(const Variant& value, const std::string& what) {
-    if (value.isEmpty() || value.isNull()) return "";
+    if (VarIsEmptyOrNull(value)) return "";
     return DataTextToUtf8(value, what);
 }
 

@@ -41,14 +41,12 @@ TFieldType FieldTypeOf(const Variant& value) {
     }
 }
 
-bool IsMissing(const Variant& value) { return value.isEmpty() || value.isNull(); }
-
 bool IsNumber(const Variant& value) { return value.isNumeric() || value.type() == VarType::Date; }
 
 // Order of two field values: missing values first, numbers by value, the
 // rest by their text's bytes.
 int CompareValues(const Variant& a, const Variant& b) {
-    if (IsMissing(a) || IsMissing(b)) return IsMissing(b) - IsMissing(a);
+    if (VarIsEmptyOrNull(a) || VarIsEmptyOrNull(b)) return VarIsEmptyOrNull(b) - VarIsEmptyOrNull(a);
     if (IsNumber(a) && IsNumber(b)) {
         const double x = a.toDouble(), y = b.toDouble();
         return x < y ? -1 : (x > y ? 1 : 0);
@@ -57,7 +55,7 @@ int CompareValues(const Variant& a, const Variant& b) {
 }
 
 bool Matches(const Variant& field, const Variant& key, uint32_t options) {
-    if (IsMissing(field) || IsMissing(key)) return IsMissing(field) && IsMissing(key);
+    if (VarIsEmptyOrNull(field) || VarIsEmptyOrNull(key)) return VarIsEmptyOrNull(field) && VarIsEmptyOrNull(key);
     if (IsNumber(field) && IsNumber(key)) return field.toDouble() == key.toDouble();
     std::string text = VarToStr(field);
     const std::string wanted = VarToStr(key);
@@ -99,7 +97,7 @@ void TField::SetValue(const Variant& value) {
     dataSet_.editBuffer_[index_] = value;
 }
 
-bool TField::IsNull() const { return IsMissing(Value()); }
+bool TField::IsNull() const { return VarIsEmptyOrNull(Value()); }
 
 std::string TField::AsString() const { return VarToStr(Value()); }
 
@@ -110,7 +108,7 @@ void TField::SetAsString(const std::string& text) {
 
 int TField::AsInteger() const {
     Variant value = Value();
-    return IsMissing(value) ? 0 : value.toInt();
+    return VarIsEmptyOrNull(value) ? 0 : value.toInt();
 }
 
 std::string TField::TextFor(bool display) const {

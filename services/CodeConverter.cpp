@@ -51,7 +51,7 @@ TCodeConverter::~TCodeConverter() = default;
 
 Variant TCodeConverter::ConvertVariant(int conversionType, const Variant& value) const
 {
-    if (conversionType == 0 || !translator_ || value.isEmpty() || value.isNull())
+    if (conversionType == 0 || !translator_ || VarIsEmptyOrNull(value))
         return value;
     if (value.isArray()) {
         Variant result = value;
