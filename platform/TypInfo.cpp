@@ -46,12 +46,15 @@ const TTypeInfo* Keep(TTypeInfo t) {
     return &s.types.back();
 }
 
-const TTypeInfo* Simple(const char* name, TTypeKind kind) {
+// A type of that kind and name, with nothing more filled in.
+TTypeInfo Named(std::string name, TTypeKind kind) {
     TTypeInfo t;
-    t.Name = name;
+    t.Name = std::move(name);
     t.Kind = kind;
-    return Keep(std::move(t));
+    return t;
 }
+
+const TTypeInfo* Simple(const char* name, TTypeKind kind) { return Keep(Named(name, kind)); }
 
 struct Registry {
     std::mutex lock;
@@ -112,34 +115,25 @@ const TTypeInfo* TypeBoolean() {
 }
 
 const TTypeInfo* MakeEnumType(std::string name, std::vector<std::string> names) {
-    TTypeInfo t;
-    t.Name = std::move(name);
-    t.Kind = TTypeKind::Enumeration;
+    TTypeInfo t = Named(std::move(name), TTypeKind::Enumeration);
     t.EnumNames = std::move(names);
     return Keep(std::move(t));
 }
 
 const TTypeInfo* MakeSetType(std::string name, const TTypeInfo* element) {
-    TTypeInfo t;
-    t.Name = std::move(name);
-    t.Kind = TTypeKind::Set;
+    TTypeInfo t = Named(std::move(name), TTypeKind::Set);
     t.ElementType = element;
     return Keep(std::move(t));
 }
 
 const TTypeInfo* MakeIntegerType(std::string name, const TIdentMap* map) {
-    TTypeInfo t;
-    t.Name = std::move(name);
-    t.Kind = TTypeKind::Integer;
+    TTypeInfo t = Named(std::move(name), TTypeKind::Integer);
     t.IdentMap = map;
     return Keep(std::move(t));
 }
 
 const TTypeInfo* MakeStringType(std::string name) {
-    TTypeInfo t;
-    t.Name = std::move(name);
-    t.Kind = TTypeKind::String;
-    return Keep(std::move(t));
+    return Keep(Named(std::move(name), TTypeKind::String));
 }
 
 const TTypeInfo* MakeEventType(std::string name, std::type_index signature) {
@@ -149,9 +143,7 @@ const TTypeInfo* MakeEventType(std::string name, std::type_index signature) {
         auto it = s.events.find(name);
         if (it != s.events.end()) return it->second;
     }
-    TTypeInfo t;
-    t.Name = name;
-    t.Kind = TTypeKind::Method;
+    TTypeInfo t = Named(name, TTypeKind::Method);
     t.EventSignature = signature;
     const TTypeInfo* kept = Keep(std::move(t));
     std::lock_guard guard(s.lock);
