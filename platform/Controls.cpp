@@ -226,11 +226,19 @@ void TControl::SetText(const std::string& text) {
     Changed(TControlChange::Text);
 }
 
+namespace {
+// Passes a change of a parent's font, colour or hint setting on to the
+// controls it holds.
+void PassToChildren(TControl* control, void (TControl::*changed)()) {
+    if (auto w = dynamic_cast<TWinControl*>(control))
+        for (TControl* c : w->ControlList()) (c->*changed)();
+}
+}  // namespace
+
 void TControl::SetShowHint(bool v) {
     showHint_ = v;
     parentShowHint_ = false;
-    if (auto w = dynamic_cast<TWinControl*>(this))
-        for (TControl* c : w->ControlList()) c->ParentShowHintChanged();
+    PassToChildren(this, &TControl::ParentShowHintChanged);
 }
 
 void TControl::SetParentShowHint(bool v) {
@@ -241,8 +249,7 @@ void TControl::SetParentShowHint(bool v) {
 void TControl::ParentShowHintChanged() {
     if (!parentShowHint_ || !parent_) return;
     showHint_ = parent_->showHint_;
-    if (auto w = dynamic_cast<TWinControl*>(this))
-        for (TControl* c : w->ControlList()) c->ParentShowHintChanged();
+    PassToChildren(this, &TControl::ParentShowHintChanged);
 }
 
 void TControl::FontOnChange(TObject*) {
@@ -252,8 +259,7 @@ void TControl::FontOnChange(TObject*) {
 
 void TControl::FontChanged() {
     Changed(TControlChange::Font);
-    if (auto w = dynamic_cast<TWinControl*>(this))
-        for (TControl* c : w->ControlList()) c->ParentFontChanged();
+    PassToChildren(this, &TControl::ParentFontChanged);
 }
 
 void TControl::SetParentFont(bool v) {
@@ -274,8 +280,7 @@ void TControl::SetColor(TColor color) {
     if (color == color_) return;
     color_ = color;
     Changed(TControlChange::Color);
-    if (auto w = dynamic_cast<TWinControl*>(this))
-        for (TControl* c : w->ControlList()) c->ParentColorChanged();
+    PassToChildren(this, &TControl::ParentColorChanged);
 }
 
 void TControl::SetParentColor(bool v) {
@@ -287,8 +292,7 @@ void TControl::ParentColorChanged() {
     if (!parentColor_ || !parent_) return;
     color_ = parent_->color_;
     Changed(TControlChange::Color);
-    if (auto w = dynamic_cast<TWinControl*>(this))
-        for (TControl* c : w->ControlList()) c->ParentColorChanged();
+    PassToChildren(this, &TControl::ParentColorChanged);
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu) {
