@@ -62,7 +62,7 @@ void TVelListView::SetSortOrder(int column, bool ascending) {
 
 bool TVelListView::SameCaption(const TListItem* a, const TListItem* b) const {
     return checkDuplicate_ == cd_CheckCase ? a->Caption() == b->Caption()
-                                           : UpperCase(a->Caption()) == UpperCase(b->Caption());
+                                           : SameText(a->Caption(), b->Caption());
 }
 
 void TVelListView::RemoveDuplicates() {

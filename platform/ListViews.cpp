@@ -61,8 +61,11 @@ TListItem::~TListItem() {
     if (owner_) {
         TListView* view = owner_->owner_;
         if (view->editing_ == this) view->editing_ = nullptr;
+        // Items mostly go from the end (Clear deletes the last first), so
+        // the search starts there.
         auto& items = owner_->items_;
-        items.erase(std::remove(items.begin(), items.end(), this), items.end());
+        const auto it = std::find(items.rbegin(), items.rend(), this);
+        if (it != items.rend()) items.erase(std::next(it).base());
     }
     delete subItems_;
 }

@@ -49,8 +49,17 @@ std::string LowerCase(const std::string& text) {
 }
 
 int CompareText(const std::string& a, const std::string& b) {
-    const std::string ua = UpperCase(a), ub = UpperCase(b);
-    return ua < ub ? -1 : (ua > ub ? 1 : 0);
+    // Byte by byte with ASCII letters folded to upper case; no copies.
+    const auto fold = [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 'a' + 'A') : u;
+    };
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char x = fold(a[i]), y = fold(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 bool SameText(const std::string& a, const std::string& b) {
