@@ -4,34 +4,16 @@
 
 #include "controls/DBLabel.h"
 #include "controls/KwcEdit.h"
-#include "controls/LookupRequest.h"
 #include "platform/Automation.h"
-#include "platform/ClassBuilder.h"
 #include "platform/ExtCtrls.h"
 #include "platform/FormStream.h"
 #include "platform/InputSim.h"
 #include "platform/SocketConn.h"
 #include "tests/classlib/RecordsServer.h"
 #include "tests/controls/ControlsFixture.h"
+#include "tests/controls/LookupProbeForm.h"
 
 namespace kw {
-namespace {
-
-// A form that records the lookup requests it receives.
-class TRequestProbeForm : public TForm {
-    KW_CLASS(TRequestProbeForm)
-public:
-    explicit TRequestProbeForm(TComponent* owner) : TForm(owner) {}
-    std::vector<TObject*> Requests;
-    void WMLookupRequest(TMessage& m) { Requests.push_back(reinterpret_cast<TObject*>(m.LParam)); }
-};
-
-}  // namespace
-
-KW_BEGIN_CLASS(TRequestProbeForm, TForm)
-    b.Message<&TRequestProbeForm::WMLookupRequest>(WM_LOOKUPREQUEST);
-KW_END_CLASS(TRequestProbeForm)
-
 namespace {
 
 // ---------------------------------------------------------------- label
@@ -91,10 +73,10 @@ TYPED_TEST(LabelledEdits, LabelFollowsTheEdit) {
 
 class BtnDBEdit : public testing::HeadlessTest {
 protected:
-    TRequestProbeForm* form = nullptr;
+    testing::TLookupProbeForm* form = nullptr;
     void SetUp() override {
         HeadlessTest::SetUp();
-        form = new TRequestProbeForm(Application());
+        form = new testing::TLookupProbeForm(Application());
         form->SetBounds(0, 0, 400, 300);
         form->Show();
     }

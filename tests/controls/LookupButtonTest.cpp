@@ -4,40 +4,19 @@
 
 #include "controls/F2Button.h"
 #include "controls/GlyphLibrary.h"
-#include "controls/LookupRequest.h"
-#include "platform/ClassBuilder.h"
 #include "platform/InputSim.h"
 #include "tests/controls/ControlsFixture.h"
+#include "tests/controls/LookupProbeForm.h"
 
 namespace kw {
 namespace {
 
-// A form that records the lookup requests it receives.
-class TLookupForm : public TForm {
-    KW_CLASS(TLookupForm)
-public:
-    explicit TLookupForm(TComponent* owner) : TForm(owner) {}
-    std::vector<TObject*> Requests;
-    void WMLookupRequest(TMessage& m) {
-        EXPECT_EQ(m.WParam, 0u);
-        Requests.push_back(reinterpret_cast<TObject*>(m.LParam));
-    }
-};
-
-}  // namespace
-
-KW_BEGIN_CLASS(TLookupForm, TForm)
-    b.Message<&TLookupForm::WMLookupRequest>(WM_LOOKUPREQUEST);
-KW_END_CLASS(TLookupForm)
-
-namespace {
-
 class LookupButton : public testing::HeadlessTest {
 protected:
-    TLookupForm* form = nullptr;
+    testing::TLookupProbeForm* form = nullptr;
     void SetUp() override {
         HeadlessTest::SetUp();
-        form = new TLookupForm(Application());
+        form = new testing::TLookupProbeForm(Application());
         form->SetBounds(0, 0, 400, 300);
         form->Show();
     }

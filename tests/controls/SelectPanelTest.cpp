@@ -1,40 +1,24 @@
 #include <gtest/gtest.h>
 
-#include "controls/LookupRequest.h"
 #include "controls/SelectPnl.h"
 #include "platform/ClassBuilder.h"
 #include "platform/InputSim.h"
 #include "platform/TypInfo.h"
 #include "tests/controls/ControlsFixture.h"
+#include "tests/controls/LookupProbeForm.h"
 
 namespace kw {
 namespace {
 
-class TPanelForm : public TForm {
-    KW_CLASS(TPanelForm)
-public:
-    explicit TPanelForm(TComponent* owner) : TForm(owner) {}
-    std::vector<TObject*> Requests;
-    void WMLookupRequest(TMessage& m) { Requests.push_back(reinterpret_cast<TObject*>(m.LParam)); }
-};
-
-}  // namespace
-
-KW_BEGIN_CLASS(TPanelForm, TForm)
-    b.Message<&TPanelForm::WMLookupRequest>(WM_LOOKUPREQUEST);
-KW_END_CLASS(TPanelForm)
-
-namespace {
-
 class SelectPanel : public testing::HeadlessTest {
 protected:
-    TPanelForm* form = nullptr;
+    testing::TLookupProbeForm* form = nullptr;
     TSelectPanel* panel = nullptr;
     TEdit* outside = nullptr;
 
     void SetUp() override {
         HeadlessTest::SetUp();
-        form = new TPanelForm(Application());
+        form = new testing::TLookupProbeForm(Application());
         form->SetBounds(0, 0, 600, 400);
         panel = new TSelectPanel(form);
         panel->SetName("spItem");
