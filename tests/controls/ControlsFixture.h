@@ -6,14 +6,17 @@
 
 namespace kw::testing {
 
-class FormTest : public HeadlessTest {
+// The form is of class Form, Width x Height, shown before each test and
+// freed after it.
+template <class Form, int Width, int Height>
+class FormTestOf : public HeadlessTest {
 protected:
-    TForm* form = nullptr;
+    Form* form = nullptr;
 
     void SetUp() override {
         HeadlessTest::SetUp();
-        form = new TForm(Application());
-        form->SetBounds(0, 0, 640, 480);
+        form = new Form(Application());
+        form->SetBounds(0, 0, Width, Height);
         form->Show();
     }
     void TearDown() override {
@@ -28,5 +31,7 @@ protected:
         return c;
     }
 };
+
+class FormTest : public FormTestOf<TForm, 640, 480> {};
 
 }  // namespace kw::testing

@@ -71,24 +71,10 @@ TYPED_TEST(LabelledEdits, LabelFollowsTheEdit) {
 
 // ---------------------------------------------------------------- button
 
-class BtnDBEdit : public testing::HeadlessTest {
+class BtnDBEdit : public testing::LookupFormTest {
 protected:
-    testing::TLookupProbeForm* form = nullptr;
-    void SetUp() override {
-        HeadlessTest::SetUp();
-        form = new testing::TLookupProbeForm(Application());
-        form->SetBounds(0, 0, 400, 300);
-        form->Show();
-    }
-    void TearDown() override {
-        form->Free();
-        HeadlessTest::TearDown();
-    }
     TKwBtnDBEdit* MakeEdit(const char* name = "edItem", TWinControl* parent = nullptr) {
-        auto* edit = new TKwBtnDBEdit(form);
-        edit->SetName(name);
-        edit->SetParent(parent ? parent : form);
-        return edit;
+        return Make<TKwBtnDBEdit>(name, parent);
     }
 };
 

@@ -11,27 +11,7 @@
 namespace kw {
 namespace {
 
-class LookupButton : public testing::HeadlessTest {
-protected:
-    testing::TLookupProbeForm* form = nullptr;
-    void SetUp() override {
-        HeadlessTest::SetUp();
-        form = new testing::TLookupProbeForm(Application());
-        form->SetBounds(0, 0, 400, 300);
-        form->Show();
-    }
-    void TearDown() override {
-        form->Free();
-        HeadlessTest::TearDown();
-    }
-    template <class T>
-    T* Make(const char* name) {
-        auto* c = new T(form);
-        c->SetName(name);
-        c->SetParent(form);
-        return c;
-    }
-};
+using LookupButton = testing::LookupFormTest;
 
 TEST_F(LookupButton, GlyphNumberBringsThePictureOrLeavesTheNumberAsCaption) {
     auto* button = Make<TGSpeedButton>("btnGlyph");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Forms.h"
+#include "tests/controls/ControlsFixture.h"
 
 namespace kw::testing {
 
@@ -16,5 +17,8 @@ public:
     // Checks that wParam is 0, as every lookup request has it.
     void WMLookupRequest(TMessage& m);
 };
+
+// A shown 400 x 300 lookup probe form.
+class LookupFormTest : public FormTestOf<TLookupProbeForm, 400, 300> {};
 
 }  // namespace kw::testing
