@@ -9,7 +9,7 @@
 #include "platform/FormStream.h"
 #include "platform/InputSim.h"
 #include "platform/SocketConn.h"
-#include "tests/classlib/HeadlessFixture.h"
+#include "tests/classlib/FormFixture.h"
 #include "tests/classlib/RecordsServer.h"
 
 namespace kw {
@@ -21,29 +21,19 @@ const char* const ProviderClass = "KwClasslibTest.DBEditProvider";
 AutoClassRegistrar registrar(ProviderClass, testing::RecordsServerFactory(ProviderClass, {"CODE", "NAME"},
                                                                              {{"A-1", "alpha"}, {"B-2", "beta"}}));
 
-class DBEditTest : public testing::HeadlessTest {
+class DBEditTest : public testing::FormTestOf<TForm, 400, 300> {
 protected:
-    TForm* form = nullptr;
     TSocketConnection connection{nullptr};
     TClientDataSet* dataSet = nullptr;
     TDataSource* source = nullptr;
     TDBEdit* edit = nullptr;
 
     void SetUp() override {
-        HeadlessTest::SetUp();
-        form = new TForm(Application());
-        form->SetBounds(0, 0, 400, 300);
-        form->Show();
+        FormTestOf::SetUp();
         dataSet = testing::MakeItemsDataSet(form, connection, ProviderClass);
         dataSet->SetName("cdsItems");
         source = new TDataSource(form);
-        edit = new TDBEdit(form);
-        edit->SetName("edName");
-        edit->SetParent(form);
-    }
-    void TearDown() override {
-        form->Free();
-        HeadlessTest::TearDown();
+        edit = Make<TDBEdit>("edName");
     }
     // The edit bound to NAME of the open dataset, focused.
     void BindAndFocus() {

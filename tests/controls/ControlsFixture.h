@@ -2,35 +2,9 @@
 #pragma once
 
 #include "platform/Forms.h"
-#include "tests/classlib/HeadlessFixture.h"
+#include "tests/classlib/FormFixture.h"
 
 namespace kw::testing {
-
-// The form is of class Form, Width x Height, shown before each test and
-// freed after it.
-template <class Form, int Width, int Height>
-class FormTestOf : public HeadlessTest {
-protected:
-    Form* form = nullptr;
-
-    void SetUp() override {
-        HeadlessTest::SetUp();
-        form = new Form(Application());
-        form->SetBounds(0, 0, Width, Height);
-        form->Show();
-    }
-    void TearDown() override {
-        form->Free();
-        HeadlessTest::TearDown();
-    }
-    template <class T>
-    T* Make(const char* name, TWinControl* parent = nullptr) {
-        auto* c = new T(form);
-        c->SetName(name);
-        c->SetParent(parent ? parent : form);
-        return c;
-    }
-};
 
 class FormTest : public FormTestOf<TForm, 640, 480> {};
 
