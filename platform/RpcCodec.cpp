@@ -330,6 +330,14 @@ uint32_t ReadId(const msgpack::object& o) {
     return static_cast<uint32_t>(o.via.u64);
 }
 
+// The head of a call envelope: its field count, the request or response tag
+// and the call's id; ReadEnvelope checks it on the other side.
+void PackEnvelopeHead(Packer& pk, uint32_t fields, int tag, uint32_t id) {
+    pk.pack_array(fields);
+    pk.pack_int32(tag);
+    pk.pack_uint32(id);
+}
+
 const msgpack::object_array& ReadEnvelope(const msgpack::object& root, uint32_t fields, int tag) {
     if (root.type != msgpack::type::ARRAY || root.via.array.size != fields)
         throw ERpcError("message is not a call envelope");
@@ -369,9 +377,7 @@ Variant DecodeVariant(const std::string& bytes) {
 std::string EncodeRequestFrame(const TRpcRequest& request) {
     StringBuffer buffer = StartFrame();
     Packer pk(buffer);
-    pk.pack_array(4);
-    pk.pack_int32(RequestTag);
-    pk.pack_uint32(request.Id);
+    PackEnvelopeHead(pk, 4, RequestTag, request.Id);
     PackUtf8(pk, request.Method);
     pk.pack_array(static_cast<uint32_t>(request.Params.size()));
     for (const Variant& arg : request.Params) PackVariant(pk, arg);
@@ -381,9 +387,7 @@ std::string EncodeRequestFrame(const TRpcRequest& request) {
 std::string EncodeResponseFrame(const TRpcResponse& response) {
     StringBuffer buffer = StartFrame();
     Packer pk(buffer);
-    pk.pack_array(5);
-    pk.pack_int32(ResponseTag);
-    pk.pack_uint32(response.Id);
+    PackEnvelopeHead(pk, 5, ResponseTag, response.Id);
     if (response.Failed) {
         PackUtf8(pk, response.Error);
     } else {
