@@ -9,22 +9,7 @@ KW_BEGIN_CLASS(TExtPageControl, TPageControl)
     b.Creatable();
 KW_END_CLASS(TExtPageControl)
 
-TExtPageControl::TExtPageControl(TComponent* owner) : TPageControl(owner), surface_(new TBitmap) {
-    surface_->SetPixelFormat(pf24bit);
-    SetOwnerDraw(true);
-}
-
-TExtPageControl::~TExtPageControl() {
-    BeforeDestruction();
-    delete surface_;
-}
-
-TBitmap& TExtPageControl::PaintTabs() {
-    surface_->SetSize(Width(), Height());
-    surface_->Canvas()->ClearTexts();
-    DrawTabs();
-    return *surface_;
-}
+TExtPageControl::TExtPageControl(TComponent* owner) : TPageControl(owner) { SetOwnerDraw(true); }
 
 void TExtPageControl::DrawTab(int tabIndex, const TRect& rect, bool active) {
     if (OnDrawTab.Assigned()) {
@@ -33,7 +18,7 @@ void TExtPageControl::DrawTab(int tabIndex, const TRect& rect, bool active) {
     }
     TTabSheet* page = PageForTab(tabIndex);
     if (!page) return;
-    TCanvas& canvas = *surface_->Canvas();
+    TCanvas& canvas = *TabCanvas();
     canvas.Font()->Assign(Font());
     TRect area = rect;
     TRect text = rect;

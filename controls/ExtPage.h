@@ -10,18 +10,12 @@ class TExtPageControl : public TPageControl {
     KW_CLASS(TExtPageControl)
 public:
     explicit TExtPageControl(TComponent* owner);
-    ~TExtPageControl() override;
 
     // The active tab shrunk by 2, filled in the active-caption colour with
     // its caption bold in the caption-text colour; the others in the
     // inactive-caption colours, the caption 2 pixels lower. Captions are
     // single-line and centred both ways.
     void DrawTab(int tabIndex, const TRect& rect, bool active) override;
-    // Draws every tab onto the control's tab surface and gives it back.
-    TBitmap& PaintTabs();
-
-private:
-    TBitmap* surface_;
 };
 
 }  // namespace kw

@@ -27,7 +27,8 @@ public:
     // The caption over the platform's painting: the area from the mark on
     // (4 pixels beyond the client rectangle) filled with the control's colour
     // and the caption drawn from the mark width on in the control's font.
-    void PaintCaption(TCanvas& canvas) const;
+    bool PaintsOwnCaption() const override { return true; }
+    void PaintCaption(TCanvas& canvas) const override;
 
 protected:
     void EnabledChanged() override { Invalidate(); }

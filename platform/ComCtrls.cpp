@@ -116,6 +116,7 @@ TPageControl::~TPageControl() {
     for (TTabSheet* p : pages_) p->pageControl_ = nullptr;
     pages_.clear();
     activePage_ = nullptr;
+    delete tabSurface_;
 }
 
 void TPageControl::InsertPage(TTabSheet* page) {
@@ -240,6 +241,22 @@ void TPageControl::DrawTab(int tabIndex, const TRect& rect, bool active) {
 
 void TPageControl::DrawTabs() {
     for (int i = 0; i < TabCount(); ++i) DrawTab(i, TabRect(i), PageForTab(i) == activePage_);
+}
+
+TCanvas* TPageControl::TabCanvas() {
+    if (!tabSurface_) {
+        tabSurface_ = new TBitmap;
+        tabSurface_->SetPixelFormat(pf24bit);
+    }
+    tabSurface_->SetSize(Width(), Height());
+    tabSurface_->Canvas()->Font()->Assign(Font());
+    return tabSurface_->Canvas();
+}
+
+TBitmap& TPageControl::PaintTabs() {
+    TabCanvas()->ClearTexts();
+    DrawTabs();
+    return *tabSurface_;
 }
 
 // ---------------------------------------------------------------- tool bar

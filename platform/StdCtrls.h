@@ -255,6 +255,10 @@ class TButtonControl : public TWinControl {
 public:
     explicit TButtonControl(TComponent* owner);
     bool FocusOnClick() const override { return true; }
+    // Whether the control paints its caption itself (PaintCaption, over the
+    // platform's painting of the button) instead of the platform's caption.
+    virtual bool PaintsOwnCaption() const { return false; }
+    virtual void PaintCaption(TCanvas& canvas) const {}
 
 protected:
     void KeyPress(char& ch) override;

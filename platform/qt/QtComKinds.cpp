@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <iostream>
 #include <qdrawutil.h>
 
 #include "platform/ComCtrls.h"
@@ -34,7 +35,8 @@ bool Moved(TMirror& m, std::vector<std::string> now) {
 // ---------------------------------------------------------------- page control
 
 // Tabs as wide as the page control lays them out, or as the style needs
-// to show the whole caption.
+// to show the whole caption. An owner-drawn page control's tabs are exactly
+// its tab rectangles and show what its tab drawing painted on its tab canvas.
 class TQtTabBar : public QTabBar {
 public:
     explicit TQtTabBar(QWidget* parent) : QTabBar(parent) {
@@ -43,12 +45,35 @@ public:
     }
 
 protected:
-    QSize tabSizeHint(int index) const override {
+    TPageControl* Model() const {
         TMirror* m = MirrorAt(parentWidget());
-        if (!m) return QTabBar::tabSizeHint(index);
-        const TRect r = static_cast<const TPageControl*>(m->Control)->TabRect(index);
+        return m ? static_cast<TPageControl*>(m->Control) : nullptr;
+    }
+    QSize tabSizeHint(int index) const override {
+        const TPageControl* pc = Model();
+        if (!pc) return QTabBar::tabSizeHint(index);
+        const TRect r = pc->TabRect(index);
+        if (pc->OwnerDraw()) return {r.Width(), r.Height()};
         const QSize native = QTabBar::tabSizeHint(index);
         return {std::max(r.Width(), native.width()), std::max(r.Height(), native.height())};
+    }
+    void paintEvent(QPaintEvent* event) override {
+        TPageControl* pc = Model();
+        if (!pc || !pc->OwnerDraw() || !count()) {
+            QTabBar::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        QRegion tabs;
+        for (int i = 0; i < count(); ++i) tabs += tabRect(i);
+        painter.setClipRegion(tabs);
+        const TRect first = pc->TabRect(0);
+        painter.translate(tabRect(0).topLeft() - QPoint(first.Left, first.Top));
+        try {
+            PaintCanvas(painter, *pc->PaintTabs().Canvas());
+        } catch (const std::exception& e) {
+            std::cerr << "Painting the tabs of " << pc->Name() << " failed: " << e.what() << '\n';
+        }
     }
 };
 

@@ -12,12 +12,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTextBlock>
+#include <iostream>
 #include <QToolButton>
 
 #include "platform/Spin.h"
 #include "platform/StdCtrls.h"
 #include "platform/qt/QtBackend.h"
+#include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtKinds.h"
 #include "platform/qt/QtText.h"
 
@@ -401,6 +405,48 @@ public:
 
 // ---------------------------------------------------------------- buttons
 
+// A check or radio button whose model may paint its caption itself: the
+// style draws the mark without the caption, then what the model's
+// PaintCaption drew on a see-through canvas goes over it.
+template <class Button, QStyle::ControlElement Element>
+class TCaptionPaintedButton : public Button {
+public:
+    using Button::Button;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        TMirror* m = MirrorAt(this);
+        auto* control = m ? dynamic_cast<const TButtonControl*>(m->Control) : nullptr;
+        if (!control || !control->PaintsOwnCaption()) {
+            Button::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        this->initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(Element, option);
+        constexpr TColor seeThrough = 0x00FE01FF;  // a colour no form uses
+        TBitmap surface;
+        surface.SetPixelFormat(pf24bit);
+        surface.SetSize(this->width(), this->height());
+        TCanvas& canvas = *surface.Canvas();
+        canvas.Brush()->SetColor(seeThrough);
+        canvas.Brush()->SetStyle(bsSolid);
+        canvas.FillRect(Rect(0, 0, surface.Width(), surface.Height()));
+        surface.SetTransparentColor(seeThrough);
+        surface.SetTransparent(true);
+        try {
+            control->PaintCaption(canvas);
+        } catch (const std::exception& e) {
+            std::cerr << "Painting the caption of " << control->Name() << " failed: " << e.what() << '\n';
+        }
+        PaintCanvas(painter, canvas);
+    }
+};
+using TQtCheckBox = TCaptionPaintedButton<QCheckBox, QStyle::CE_CheckBox>;
+using TQtRadioButton = TCaptionPaintedButton<QRadioButton, QStyle::CE_RadioButton>;
+
 template <class Button>
 class TButtonKindBase : public TWidgetKind {
 public:
@@ -428,7 +474,7 @@ Qt::LayoutDirection MarkSide(TAlignment alignment) {
     return alignment == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight;
 }
 
-class TCheckBoxKind : public TButtonKindBase<QCheckBox> {
+class TCheckBoxKind : public TButtonKindBase<TQtCheckBox> {
 public:
     void SyncState(TMirror& m) const override {
         auto* box = static_cast<QCheckBox*>(m.Widget.data());
@@ -442,10 +488,10 @@ public:
     }
 };
 
-class TRadioButtonKind : public TButtonKindBase<QRadioButton> {
+class TRadioButtonKind : public TButtonKindBase<TQtRadioButton> {
 public:
     QWidget* Create(TMirror& m, QWidget* parent) const override {
-        auto* radio = new QRadioButton(parent);
+        auto* radio = new TQtRadioButton(parent);
         radio->setAutoExclusive(false);  // the model unchecks the others
         return radio;
     }
@@ -459,11 +505,11 @@ public:
 
 // Radio buttons of other families (a button control publishing Checked and
 // Alignment): read through their published properties, as the platform's
-// property access does; the caption takes the font colour from the palette.
-class TPublishedRadioKind : public TButtonKindBase<QRadioButton> {
+// property access does.
+class TPublishedRadioKind : public TButtonKindBase<TQtRadioButton> {
 public:
     QWidget* Create(TMirror& m, QWidget* parent) const override {
-        auto* radio = new QRadioButton(parent);
+        auto* radio = new TQtRadioButton(parent);
         radio->setAutoExclusive(false);
         return radio;
     }
