@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/BlockedList.h"
 #include "platform/Controls.h"
 #include "platform/ImgList.h"
 #include "platform/Menus.h"
@@ -96,16 +97,9 @@ public:
     void SetImages(TImageList* images);
     // The rectangle of a shown tab (fixed-size tabs side by side).
     TRect TabRect(int tabIndex) const;
-    // Draws a tab on the tab canvas: OnDrawTab when assigned; the default
-    // draws nothing.
+    // Draws a tab: OnDrawTab when assigned; the default draws nothing headless.
     virtual void DrawTab(int tabIndex, const TRect& rect, bool active);
     void DrawTabs();
-    // The canvas owner-drawn tabs are drawn on: a surface the size of the
-    // control in the control's font, tabs at their TabRect.
-    TCanvas* TabCanvas();
-    // Clears the tab canvas's texts, draws every tab and gives the surface
-    // back (what a backend shows as the tabs of an owner-drawn control).
-    TBitmap& PaintTabs();
     void Loaded() override;
 
     TNotifyEvent OnChange;
@@ -132,7 +126,6 @@ private:
     bool multiLine_ = false;
     bool hotTrack_ = false;
     TImageList* images_ = nullptr;
-    TBitmap* tabSurface_ = nullptr;
 };
 
 // ---------------------------------------------------------------- list view
@@ -215,6 +208,7 @@ private:
     friend class TListItems;
     void SubItemsChanged(TObject*);
     TListItems* owner_;
+    const void* storeBlock_ = nullptr;  // where the owner's store keeps this item
     std::string caption_;
     TStringList* subItems_;
     int imageIndex_ = -1;
@@ -247,7 +241,7 @@ private:
     friend class TListItem;
     friend class TListView;
     TListView* owner_;
-    std::vector<TListItem*> items_;
+    BlockedList<TListItem, &TListItem::storeBlock_> items_;
     int updateCount_ = 0;
 };
 

@@ -61,11 +61,9 @@ TListItem::~TListItem() {
     if (owner_) {
         TListView* view = owner_->owner_;
         if (view->editing_ == this) view->editing_ = nullptr;
-        // Items mostly go from the end (Clear deletes the last first), so
-        // the search starts there.
         auto& items = owner_->items_;
-        const auto it = std::find(items.rbegin(), items.rend(), this);
-        if (it != items.rend()) items.erase(std::next(it).base());
+        const auto index = items.indexOf(this);
+        if (index >= 0) items.erase(static_cast<std::size_t>(index));
     }
     delete subItems_;
 }
@@ -143,8 +141,8 @@ TListItems::TListItems(TListView* owner) : owner_(owner) {}
 
 TListItems::~TListItems() {
     while (!items_.empty()) {
-        TListItem* item = items_.back();
-        items_.pop_back();
+        TListItem* item = items_[items_.size() - 1];
+        items_.erase(items_.size() - 1);
         item->owner_ = nullptr;
         delete item;
     }
@@ -160,7 +158,7 @@ TListItem* TListItems::Add() { return Insert(Count()); }
 TListItem* TListItems::Insert(int index) {
     index = std::clamp(index, 0, Count());
     auto* item = new TListItem(this);
-    items_.insert(items_.begin() + index, item);
+    items_.insert(static_cast<std::size_t>(index), item);
     owner_->Invalidate();
     return item;
 }
@@ -179,8 +177,7 @@ void TListItems::Clear() {
 }
 
 int TListItems::IndexOf(const TListItem* item) const {
-    auto it = std::find(items_.begin(), items_.end(), item);
-    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+    return static_cast<int>(items_.indexOf(item));
 }
 
 void TListItems::BeginUpdate() { ++updateCount_; }
@@ -282,7 +279,7 @@ void TListView::SetSelected(TListItem* item) {
         ClearSelection();
         return;
     }
-    for (TListItem* other : std::vector<TListItem*>(items_->items_))
+    for (TListItem* other : std::vector<TListItem*>(items_->items_.begin(), items_->items_.end()))
         if (other != item && other->selected_) other->SetSelected(false);
     item->SetSelected(true);
 }
@@ -306,14 +303,17 @@ TListItem* TListView::ItemFocused() const {
 }
 
 void TListView::ClearSelection() {
-    for (TListItem* item : std::vector<TListItem*>(items_->items_))
+    for (TListItem* item : std::vector<TListItem*>(items_->items_.begin(), items_->items_.end()))
         if (item->selected_) item->SetSelected(false);
 }
 
 TListItem* TListView::GetNextSelected(TListItem* start) const {
-    int from = start ? start->Index() + 1 : 0;
-    for (int i = from; i < items_->Count(); ++i)
-        if (items_->items_[i]->selected_) return items_->items_[i];
+    const int from = start ? start->Index() + 1 : 0;
+    if (from >= items_->Count()) return nullptr;
+    auto it = items_->items_.begin();
+    std::advance(it, from);
+    for (; it != items_->items_.end(); ++it)
+        if ((*it)->selected_) return *it;
     return nullptr;
 }
 
@@ -330,12 +330,13 @@ int TListView::Compare(TListItem* a, TListItem* b) {
 }
 
 bool TListView::CustomSort(const std::function<int(TListItem*, TListItem*)>& compare) {
-    auto& items = items_->items_;
+    std::vector<TListItem*> items(items_->items_.begin(), items_->items_.end());
     sorting_ = true;
     if (compare)
         std::stable_sort(items.begin(), items.end(), [&](TListItem* a, TListItem* b) { return compare(a, b) < 0; });
     else
         std::stable_sort(items.begin(), items.end(), [&](TListItem* a, TListItem* b) { return Compare(a, b) < 0; });
+    items_->items_.assign(items);
     sorting_ = false;
     Invalidate();
     return true;
