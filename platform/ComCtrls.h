@@ -97,9 +97,16 @@ public:
     void SetImages(TImageList* images);
     // The rectangle of a shown tab (fixed-size tabs side by side).
     TRect TabRect(int tabIndex) const;
-    // Draws a tab: OnDrawTab when assigned; the default draws nothing headless.
+    // Draws a tab on the tab canvas: OnDrawTab when assigned; the default
+    // draws nothing.
     virtual void DrawTab(int tabIndex, const TRect& rect, bool active);
     void DrawTabs();
+    // The canvas owner-drawn tabs are drawn on: a surface the size of the
+    // control in the control's font, tabs at their TabRect.
+    TCanvas* TabCanvas();
+    // Clears the tab canvas's texts, draws every tab and gives the surface
+    // back (what a backend shows as the tabs of an owner-drawn control).
+    TBitmap& PaintTabs();
     void Loaded() override;
 
     TNotifyEvent OnChange;
@@ -126,6 +133,7 @@ private:
     bool multiLine_ = false;
     bool hotTrack_ = false;
     TImageList* images_ = nullptr;
+    TBitmap* tabSurface_ = nullptr;
 };
 
 // ---------------------------------------------------------------- list view
