@@ -32,10 +32,10 @@ struct TLookupSpec {
     std::vector<TLookupColumn> Columns;  // headings of the answered columns
 };
 
-// The specification for a table code and kind (compared without regard to
+// The lookup entry for a table code and kind (compared without regard to
 // case), or none.
 const TLookupSpec* FindLookup(const std::string& table, const std::string& kind, TLookupUse use);
-// Every specification, in table order.
+// Every lookup entry, in table order.
 const std::vector<TLookupSpec>& LookupSpecs();
 // Runs the statement with the caller's parameters (UTF-8 texts).
 DbRows RunLookup(TCompanyDb& db, const TLookupSpec& spec, const std::vector<std::string>& params);
