@@ -61,7 +61,7 @@ const std::vector<TLookupSpec>& LookupSpecs() {
          "SELECT MA001, MA002, MA003, MA004, MA005, MA006, MA007 FROM KWTMA WHERE MA001 = upper(?)",
          {0},
          {{"用户"}, {"姓名"}, {"手机"}, {"电子邮件"}, {"部门"}, {"语言"}, {"管理员"}}},
-        // An item: number, name, specification, unit.
+        // An item: number, name, size and model text, unit.
         {"INVMB", "01", TLookupUse::Check, "品号",
          "SELECT MB001, MB002, MB003, MB004 FROM INVMB WHERE MB001 = ?",
          {0},

@@ -95,7 +95,7 @@ CREATE TABLE WEBREPORTCONFIG (
 CREATE TABLE INVMB (
     MB001 TEXT PRIMARY KEY,                 -- item number
     MB002 TEXT NOT NULL,                    -- name
-    MB003 TEXT NOT NULL DEFAULT '',         -- specification
+    MB003 TEXT NOT NULL DEFAULT '',         -- size and model text (the item's 规格)
     MB004 TEXT NOT NULL DEFAULT 'PCS',      -- stock unit
     MB005 TEXT NOT NULL DEFAULT '',         -- category 1 (caption SYS007)
     MB006 TEXT NOT NULL DEFAULT '',         -- category 2 (caption SYS008)
