@@ -47,8 +47,7 @@ void TF2Button::AlignToControl() {
 void TF2Button::Click() {
     TGSpeedButton::Click();
     if (!f2Control_ || !f2Control_->Enabled()) return;
-    if (f2Control_->CanFocus()) f2Control_->SetFocus();
-    if (f2Control_->Focused()) SendLookupRequest(f2Control_->Owner(), *f2Control_);
+    RequestLookupFor(*f2Control_);
 }
 
 void TF2Button::Notification(TComponent* component, TOperation operation) {

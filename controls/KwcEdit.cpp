@@ -106,8 +106,7 @@ void TKwBtnDBEdit::ButtonClick(TObject*) {
         OnDialog(this);
         return;
     }
-    if (CanFocus()) SetFocus();
-    if (Focused()) SendLookupRequest(Owner(), *this);
+    RequestLookupFor(*this);
 }
 
 void TKwBtnDBEdit::Notification(TComponent* component, TOperation operation) {

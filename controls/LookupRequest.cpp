@@ -8,4 +8,9 @@ void SendLookupRequest(TComponent* form, TWinControl& target) {
     SendMessage(window->Handle(), WM_LOOKUPREQUEST, 0, reinterpret_cast<LPARAM>(&target));
 }
 
+void RequestLookupFor(TWinControl& target) {
+    if (target.CanFocus()) target.SetFocus();
+    if (target.Focused()) SendLookupRequest(target.Owner(), target);
+}
+
 }  // namespace kw

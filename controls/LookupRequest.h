@@ -14,5 +14,8 @@ inline constexpr uint32_t WM_LOOKUPREQUEST = WM_USER + 10;  // 1034
 // owner) and returns once it was handled. Nothing happens when form has no
 // window.
 void SendLookupRequest(TComponent* form, TWinControl& target);
+// The mouse twin of F2: focuses target when it can take the focus and, when
+// it then has it, sends the request to target's owner.
+void RequestLookupFor(TWinControl& target);
 
 }  // namespace kw

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/LookupRequest.h"
 #include "forms/base/KWForm.h"
 #include "platform/Messages.h"
 #include "platform/Variant.h"
@@ -28,10 +29,6 @@ class TSocketConnection;
 class TStringList;
 class TTabSheet;
 class TWinControl;
-
-// The lookup request that lookup buttons and selection panels send to their
-// form; the word parameter carries the control.
-inline constexpr uint32_t WM_LOOKUPREQUEST = 1034;
 
 class TfrmBaseGene : public TKWForm {
     KW_CLASS(TfrmBaseGene)

@@ -150,7 +150,7 @@ void TfrmBaseGene::tsOption2Show(TObject*) {
 }
 
 void TfrmBaseGene::WMLookupRequest(TMessage& message) {
-    LookupOnControl(VK_F2, reinterpret_cast<TWinControl*>(message.WParam));
+    LookupOnControl(VK_F2, reinterpret_cast<TWinControl*>(message.LParam));
 }
 
 void TfrmBaseGene::WMMove(TMessage& message) {

@@ -35,14 +35,13 @@ void TKWForm::DoShow() {
 void TKWForm::FormCreate() {
     converted_ = false;
     translateOnShow_ = true;
-    const bool english = UICodePage() == "437";
-    for (TComponent* component : ComponentList()) {
-        if (HasProperty(component, "ImeName")) SetTextProperty(component, "ImeName", "");
-        if (english && HasProperty(component, "Font")) {
-            TrySetPropertyPath(component, "Font.Charset", Variant(134));
-            TrySetPropertyPath(component, "Font.Name", Variant("Tahoma"));
-        }
-    }
+    ClearImeNames();
+    if (UICodePage() == "437")
+        for (TComponent* component : ComponentList())
+            if (HasProperty(component, "Font")) {
+                TrySetPropertyPath(component, "Font.Charset", Variant(134));
+                TrySetPropertyPath(component, "Font.Name", Variant("Tahoma"));
+            }
     GiveGlyphsDisabledImages();
 }
 

@@ -371,3 +371,17 @@ TEST_F(BaseGeneTest, EnterWalksTheCellsOfAGrid) {
     EXPECT_EQ(grid->Col(), 1);  // the first column that is not fixed
     EXPECT_EQ(form->ActiveControl(), grid);
 }
+
+TEST_F(BaseGeneTest, DateButtonAsksTheFormForTheLookupOfItsEdit) {
+    ASSERT_TRUE(form->Initialize(ShellParams(5)));
+    form->Show();
+    form->pgOption->SetActivePageIndex(1);
+    form->edPrintDate->SetText("2004/01/05");
+    // No lookup window at this level: the date picker answers nothing and
+    // F2 on the print date empties it, so the request reached that edit.
+    auto* button = dynamic_cast<TControl*>(form->FindComponent("btnPrintDate"));
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(ClickControl(*button));
+    EXPECT_EQ(form->edPrintDate->Text(), "");
+    EXPECT_EQ(form->ActiveControl(), form->edPrintDate);
+}
